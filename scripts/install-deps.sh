@@ -1,0 +1,30 @@
+#!/bin/sh
+# Installs, when missing, everything the build and the tests need on Debian 12.
+set -eu
+
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+
+need=""
+have() { command -v "$1" >/dev/null 2>&1; }
+pkg_missing() { ! dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+for p in cmake g++ make libgtest-dev googletest clang-format \
+         g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix \
+         xvfb xauth imagemagick doctest-dev; do
+  if pkg_missing "$p"; then need="$need $p"; fi
+done
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+  need="$need wine wine32:i386"
+fi
+for p in wine wine32:i386; do
+  if pkg_missing "$p"; then need="$need $p"; fi
+done
+
+if [ -n "$need" ]; then
+  echo "Installing:$need"
+  $SUDO apt-get update -q
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $need
+fi

@@ -1,0 +1,93 @@
+#include "batch/BatchFileWriter.h"
+
+#include "batch/FolderScan.h"
+#include "batch/Text.h"
+#include "errors/ErrorTrap.h"
+
+namespace tarvic {
+
+namespace {
+
+bool ContainsIgnoreCase(const std::vector<std::string>& names, const std::string& wanted) {
+  for (const auto& name : names) {
+    if (EqualsIgnoreCase(name, wanted)) return true;
+  }
+  return false;
+}
+
+std::string Line(std::string_view text) { return std::string(text) + std::string(kCrLf); }
+
+}  // namespace
+
+std::string RegisterLine(const std::string& regAsmPath, const std::string& programFolder,
+                         const ExtensionEntry& entry) {
+  const std::string folder = EscapeForBatch(programFolder);
+  return "\"" + EscapeForBatch(regAsmPath) + "\" /p:Desktop \"" + folder + entry.DllName +
+         "\" /f:\"" + folder + entry.RegName + "\"";
+}
+
+std::string UnregisterLine(const std::string& regAsmPath, const std::string& programFolder,
+                           const ExtensionEntry& entry) {
+  return "\"" + EscapeForBatch(regAsmPath) + "\" /p:Desktop /u \"" +
+         EscapeForBatch(programFolder) + entry.DllName + "\"";
+}
+
+std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
+                             const std::string& unregisterBatPath) {
+  return Line("The following batch files have been created to Register and Unregister " +
+              entry.ToolTitle + " in ArcGIS 10:") +
+         Line(std::string(kArrow) + registerBatPath) +
+         Line(std::string(kArrow) + unregisterBatPath);
+}
+
+std::string BatchFailureText(const ExtensionEntry& entry, const std::string& registerLine,
+                             const std::string& unregisterLine) {
+  return Line("Failed to create batch files for " + entry.ToolTitle + "!") +
+         Line("  --> Reason for failure unknown...") + Line("") +
+         Line("If you wish to manually make your own batch files, please paste the following "
+              "text into the files:") +
+         Line("<-- Text to Register " + entry.ToolTitle + " -->") + Line(registerLine) + Line("") +
+         Line("<-- Text to Unregister " + entry.ToolTitle + "-->") + Line(unregisterLine) +
+         Line("");
+}
+
+bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& regAsmPath,
+                    const std::vector<std::string>& foundDlls,
+                    const std::vector<std::string>& foundRegs, std::string& entryText) {
+  bool result = false;
+  ErrorTrap trap(host, "MakeBatchFiles ", "Error in frmBatch");
+  trap.Run([&] {
+    trap.At(10);
+    entryText = "Failed";
+    trap.At(20);
+    const bool dllPresent = ContainsIgnoreCase(foundDlls, entry.DllName);
+    trap.At(30);
+    const bool regPresent = ContainsIgnoreCase(foundRegs, entry.RegName);
+    trap.At(40);
+    const std::string programFolder = ProgramFolderOf(host.AppPath());
+    trap.At(50);
+    const std::string registerLine = RegisterLine(regAsmPath, programFolder, entry);
+    const std::string unregisterLine = UnregisterLine(regAsmPath, programFolder, entry);
+    trap.At(60);
+    if (!dllPresent || !regPresent) return;
+    trap.At(70);
+    const std::string registerBatPath = programFolder + entry.RegisterBat;
+    const std::string unregisterBatPath = programFolder + entry.UnregisterBat;
+    trap.At(80);
+    host.WriteLineFile(registerBatPath, registerLine);
+    trap.At(90);
+    host.WriteLineFile(unregisterBatPath, unregisterLine);
+    trap.At(100);
+    const bool registerFound = !host.Dir(registerBatPath).empty();
+    const bool unregisterFound = !host.Dir(unregisterBatPath).empty();
+    const bool bothFound = registerFound && unregisterFound;
+    trap.At(110);
+    entryText = bothFound ? BatchSuccessText(entry, registerBatPath, unregisterBatPath)
+                          : BatchFailureText(entry, registerLine, unregisterLine);
+    trap.At(120);
+    result = true;
+  });
+  return result;
+}
+
+}  // namespace tarvic

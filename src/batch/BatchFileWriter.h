@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "batch/Catalogue.h"
+#include "host/Host.h"
+
+namespace tarvic {
+
+// The one command line of each batch file. Paths are quoted, and each % is doubled so that cmd
+// passes it through literally.
+std::string RegisterLine(const std::string& regAsmPath, const std::string& programFolder,
+                         const ExtensionEntry& entry);
+std::string UnregisterLine(const std::string& regAsmPath, const std::string& programFolder,
+                           const ExtensionEntry& entry);
+
+std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
+                             const std::string& unregisterBatPath);
+std::string BatchFailureText(const ExtensionEntry& entry, const std::string& registerLine,
+                             const std::string& unregisterLine);
+
+// Writes the entry's register and unregister batch files when its library and registry script
+// are both among the found files. Returns true once both were written (EntryText then tells
+// whether both were found afterwards); false when absent or when writing failed, which is
+// reported through the procedure's own trap.
+bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& regAsmPath,
+                    const std::vector<std::string>& foundDlls,
+                    const std::vector<std::string>& foundRegs, std::string& entryText);
+
+}  // namespace tarvic

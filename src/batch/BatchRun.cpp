@@ -1,0 +1,53 @@
+#include "batch/BatchRun.h"
+
+#include "batch/BatchFileWriter.h"
+#include "batch/Catalogue.h"
+#include "batch/FolderScan.h"
+#include "batch/RichTextCheck.h"
+#include "batch/RunReport.h"
+#include "batch/Text.h"
+#include "batch/ToolLocator.h"
+
+namespace tarvic {
+
+std::string RunBatch(Host& host, RunOwner& owner, ErrorTrap& trap) {
+  trap.At(200);
+  const FolderScan scan = ScanProgramFolder(host);
+  trap.At(210);
+  std::string reportText = FoundFilesParagraphs(scan);
+
+  const ToolLocation tool = LocateTool(host, owner, trap);
+
+  trap.At(500);
+  const std::string richTextAlert = CheckRichTextControl(host);
+
+  trap.At(510);
+  if (!tool.ToolLocated) {
+    reportText = ToolNotFoundText();
+  } else {
+    trap.At(520);
+    reportText = LocatedAtParagraph(tool.RegAsmPath) + reportText;
+
+    trap.At(530);
+    std::string createdList;
+    bool anyCreated = false;
+    for (const ExtensionEntry& entry : ExtensionCatalogue()) {
+      trap.At(540);
+      std::string entryText;
+      const bool created =
+          MakeBatchFiles(host, entry, tool.RegAsmPath, scan.FoundDlls, scan.FoundRegs, entryText);
+      trap.At(550);
+      if (created) createdList += entryText + std::string(kCrLf);
+      anyCreated = anyCreated || created;
+    }
+
+    trap.At(560);
+    reportText = anyCreated ? SuccessSection(createdList, richTextAlert) + reportText
+                            : FailureSection(reportText);
+  }
+
+  trap.At(570);
+  return reportText + std::string(kCrLf) + std::string(kCrLf) + VersionBanner(host.Version());
+}
+
+}  // namespace tarvic

@@ -1,0 +1,42 @@
+#include "batch/RunReport.h"
+
+#include "batch/Text.h"
+
+namespace tarvic {
+
+namespace {
+const std::string kNl(kCrLf);
+}  // namespace
+
+std::string LocatedAtParagraph(const std::string& regAsmPath) {
+  return "ESRIRegAsm.exe located at:" + kNl + std::string(kArrow) + regAsmPath + kNl + kNl;
+}
+
+std::string ToolNotFoundText() {
+  return "Failed to find ESRI Assembly Registry tool 'ESRIRegAsm.exe'!" + kNl + kNl +
+         "Operation cancelled...";
+}
+
+std::string SuccessSection(const std::string& createdList, const std::string& richTextAlert) {
+  return "------< BATCH FILES SUCCESSFULLY CREATED >--------------------------------" + kNl + kNl +
+         createdList +
+         "If using Windows XP, you should be able to register and unregister the tools "
+         "simply by double-clicking on the batch files listed above.  If using Windows Vista or "
+         "Windows 7, you must right-click on the batch file and select 'Run as Administrator'." +
+         richTextAlert + kNl + kNl +
+         "------< NOTES >--------------------------------------------------------------------" +
+         kNl + kNl;
+}
+
+std::string FailureSection(const std::string& body) {
+  return "------< BATCH FILES FAILURE >--------------------------------" + kNl + kNl + body + kNl +
+         "Unable to find any Quorvane extensions to create batch files for!" + kNl;
+}
+
+std::string VersionBanner(const AppVersion& version) {
+  return "------< Tarvic v. " + std::to_string(version.major) + "." +
+         std::to_string(version.minor) + "." + std::to_string(version.revision) +
+         ">--------------------------------------------------------------------";
+}
+
+}  // namespace tarvic

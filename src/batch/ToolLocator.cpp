@@ -1,0 +1,82 @@
+#include "batch/ToolLocator.h"
+
+#include "batch/Text.h"
+
+namespace tarvic {
+
+const std::array<std::string, 6>& ToolCandidates() {
+  static const std::array<std::string, 6> candidates = {
+      "C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+      "\\\\tsclient\\C\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+      "C:\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+      "\\\\tsclient\\C\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+      "D:\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+      "D:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+  };
+  return candidates;
+}
+
+bool TypedToolPathExists(Host& host, const std::string& path) {
+  // Batch files that call a folder or a pattern cannot work, so only a plain file name passes.
+  if (!path.empty() && (path.back() == '\\' || path.back() == '/')) return false;
+  if (path.find_first_of("*?") != std::string::npos) return false;
+  return !host.Dir(path).empty();
+}
+
+namespace {
+
+std::string ProblemFindingText(const std::string& path) {
+  return "Unable to find ESRIRegAsm.exe at specified path:" + std::string(kCrLf) +
+         std::string(kCrLf) + std::string(kArrow) + path + std::string(kCrLf) +
+         std::string(kCrLf) + "Click 'OK' to specify another file location, or 'Cancel' to exit...";
+}
+
+}  // namespace
+
+ToolLocation LocateTool(Host& host, RunOwner& owner, ErrorTrap& trap) {
+  const auto& candidates = ToolCandidates();
+  ToolLocation where;
+  trap.At(300);
+  where.RegAsmPath = candidates[0];
+  // Every probe runs; once one succeeds the later ones re-probe and keep the same path.
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    trap.At(static_cast<std::int32_t>(310 + 10 * i));
+    if (owner.ReturnDirValue(where.RegAsmPath).empty()) {
+      where.RegAsmPath = (i + 1 < candidates.size()) ? candidates[i + 1] : std::string();
+    }
+  }
+  trap.At(370);
+  where.ToolLocated = true;
+
+  while (where.RegAsmPath.empty()) {
+    trap.At(380);
+    owner.ClearPathAnswer();
+    trap.At(390);
+    host.ShowLocateDialog(owner);
+    trap.At(400);
+    where.RegAsmPath = owner.PathAnswer();
+    if (where.RegAsmPath == kCancelAnswer) {
+      trap.At(410);
+      host.MsgBox("File Location of 'ESRIRegAsm.exe' not specified...", msgbox::kInformation,
+                  "Operation Cancelled:");
+      where.ToolLocated = false;
+    } else {
+      trap.At(420);
+      if (!TypedToolPathExists(host, where.RegAsmPath)) {
+        trap.At(430);
+        const int answer = host.MsgBox(ProblemFindingText(where.RegAsmPath), msgbox::kOkCancel,
+                                       "Problem Finding ESRIRegAsm.exe:");
+        trap.At(440);
+        if (answer == msgbox::kAnswerOk) {
+          where.RegAsmPath.clear();
+        } else {
+          where.RegAsmPath = kCancelAnswer;
+          where.ToolLocated = false;
+        }
+      }
+    }
+  }
+  return where;
+}
+
+}  // namespace tarvic

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+
+#include "host/Form.h"
+#include "host/HostFailure.h"
+
+namespace tarvic {
+
+struct AppVersion {
+  int major = 0;
+  int minor = 0;
+  int revision = 0;
+};
+
+// Message-box styles and answers in use.
+namespace msgbox {
+constexpr int kOkCancel = 1;
+constexpr int kWarning = 48;
+constexpr int kInformation = 64;
+constexpr int kAnswerOk = 1;
+constexpr int kAnswerCancel = 2;
+}  // namespace msgbox
+
+// Every platform operation the logic uses. Any failing operation throws HostFailure.
+// All strings are UTF-8.
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Folder of the running program; a trailing backslash only at a drive root.
+  virtual std::string AppPath() = 0;
+  virtual AppVersion Version() = 0;
+
+  // First normal file (read-only yes; hidden, system and folders no) matching a full file path
+  // or pattern, or, for a folder path ending in a backslash, the first normal file in it.
+  // Returns the bare name, or "" when nothing matches or the folder does not exist.
+  virtual std::string Dir(const std::string& pattern) = 0;
+  // Next match of the last Dir pattern; "" after the last.
+  virtual std::string DirNext() = 0;
+
+  // Value of an environment variable, "" when unset.
+  virtual std::string Environ(const std::string& name) = 0;
+
+  // Creates or empties the file, writes the line followed by CR LF, and closes it.
+  virtual void WriteLineFile(const std::string& path, const std::string& line) = 0;
+
+  // Modal; returns the button pressed (msgbox::kAnswerOk, ...).
+  virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+
+  // Empties the clipboard, then puts exactly this text on it as plain text.
+  virtual void ClipboardSetText(const std::string& text) = 0;
+
+  // Standard file-open dialog, modal. Filter as "Description|pattern". Returns the chosen full
+  // path, "" when cancelled.
+  virtual std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
+                               const std::string& title) = 0;
+
+  // Creates a fresh locate-tool dialog, hands it the owner and shows it modally; returns after
+  // the dialog has unloaded.
+  virtual void ShowLocateDialog(Form& owner) = 0;
+};
+
+}  // namespace tarvic

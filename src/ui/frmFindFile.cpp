@@ -1,0 +1,136 @@
+#include "ui/frmFindFile.h"
+
+#include "batch/Text.h"
+#include "batch/ToolLocator.h"
+#include "errors/ErrorTrap.h"
+#include "ui/Layout.h"
+#include "ui/Placement.h"
+#include "ui/frmBatch.h"
+
+namespace tarvic {
+
+namespace {
+constexpr const char* kForm = "Error in frmFindFile";
+}  // namespace
+
+std::string FindFileInstructionsText() {
+  static const char* const lines[] = {
+      "This tool was unable to find the Esri Registry Assembly tool 'ESRIRegAsm.exe' in the "
+      "expected location.  On 32-bit machines, this file is usually located at:",
+      " ",
+      "  -->  C:\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+      " ",
+      "On 64-bit machines, this file is usually located at:",
+      " ",
+      "  -->  C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+      " ",
+      "Please enter the correct location for this file on your computer.",
+      " ",
+  };
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + std::string(kCrLf);
+  return text;
+}
+
+FindFileView& frmFindFile::View() {
+  if (view_ == nullptr) {
+    throw HostFailure(errnum::kObjectNotSet, "Object variable or With block variable not set");
+  }
+  return *view_;
+}
+
+frmBatch& frmFindFile::Owner() {
+  if (OwnerForm == nullptr) {
+    throw HostFailure(errnum::kObjectNotSet, "Object variable or With block variable not set");
+  }
+  return *OwnerForm;
+}
+
+void frmFindFile::FormProperty(Form* pForm) {
+  ErrorTrap trap(host_, "FormProperty ", kForm);
+  trap.Run([&] {
+    trap.At(10);
+    auto* owner = dynamic_cast<frmBatch*>(pForm);
+    if (owner == nullptr) throw HostFailure(errnum::kTypeMismatch, "Type mismatch");
+    OwnerForm = owner;
+  });
+}
+
+void frmFindFile::Form_Load() {
+  ErrorTrap trap(host_, "Form_Load ", kForm);
+  trap.Run([&] {
+    PlaceForm(View(), layout::findfile::cmdOK.Bottom(), trap, 10);
+    trap.At(60);
+    View().SetInstructionsText(FindFileInstructionsText());
+    trap.At(70);
+    Owner().ESRIRegAsmPath(kCancelAnswer);
+    trap.At(80);
+    View().SetLookupPathText("");
+    trap.At(90);
+    CheckEnable();
+  });
+}
+
+void frmFindFile::Form_Unload() {
+  ErrorTrap trap(host_, "Form_Unload ", kForm);
+  trap.Run([&] {
+    trap.At(10);
+    OwnerForm = nullptr;
+  });
+}
+
+void frmFindFile::CheckEnable() {
+  ErrorTrap trap(host_, "CheckEnable ", kForm);
+  trap.Run([&] {
+    trap.At(10);
+    View().SetOkEnabled(!View().LookupPathText().empty());
+  });
+}
+
+void frmFindFile::txtLookupPath_Change() {
+  ErrorTrap trap(host_, "txtLookupPath_Change ", kForm);
+  trap.Run([&] {
+    trap.At(10);
+    CheckEnable();
+  });
+}
+
+void frmFindFile::cmdSelLookup_Click() {
+  ErrorTrap trap(host_, "cmdSelLookup_Click ", kForm);
+  trap.Run([&] {
+    trap.At(10);
+    const std::string folder = host_.AppPath();
+    trap.At(20);
+    const std::string chosen =
+        host_.ShowOpen("ESRI Registry Tool (ESRIRegAsm.exe)|ESRIRegAsm.exe", folder,
+                       "Select ESRIRegAsm.exe:");
+    trap.At(30);
+    View().SetLookupPathText(chosen);
+    trap.At(40);
+    View().SetLookupPathSelStart(chosen.size());
+    trap.At(50);
+    CheckEnable();
+  });
+}
+
+void frmFindFile::cmdOK_Click() {
+  ErrorTrap trap(host_, "cmdOK_Click ", kForm);
+  trap.Run([&] {
+    trap.At(10);
+    Owner().ESRIRegAsmPath(View().LookupPathText());
+    trap.At(20);
+    View().Unload();
+  });
+}
+
+void frmFindFile::cmdCancel_Click() {
+  ErrorTrap trap(host_, "cmdCancel_Click ", kForm);
+  trap.Run([&] {
+    trap.At(10);
+    Owner().ESRIRegAsmPath(kCancelAnswer);
+    trap.At(20);
+    View().Unload();
+  });
+}
+
+}  // namespace tarvic
