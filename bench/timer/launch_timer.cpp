@@ -1,0 +1,138 @@
+// Starts two programs alternately (A B A B ...) from their own folders and measures, for each
+// start, the time from CreateProcess to a visible top-level window whose edit box answers
+// WM_GETTEXT. Prints each time, the medians, their ratio and each program's peak working set.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Sample {
+  double ms = 0;
+  SIZE_T peakWorkingSet = 0;
+  size_t textLength = 0;
+};
+
+struct Search {
+  DWORD pid;
+  HWND edit;
+};
+
+BOOL CALLBACK FindEdit(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
+  HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
+  if (edit == nullptr) return TRUE;
+  search->edit = edit;
+  return FALSE;
+}
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+bool RunOnce(const std::wstring& exe, Sample& sample) {
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  const std::wstring folder = FolderOf(exe);
+  const double start = Now();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &si, &pi)) {
+    std::fwprintf(stderr, L"cannot start %ls (%lu)\n", exe.c_str(), GetLastError());
+    return false;
+  }
+  Search search = {pi.dwProcessId, nullptr};
+  bool ready = false;
+  while (Now() - start < 120000) {
+    search.edit = nullptr;
+    EnumWindows(FindEdit, reinterpret_cast<LPARAM>(&search));
+    DWORD_PTR length = 0;
+    if (search.edit != nullptr &&
+        SendMessageTimeoutW(search.edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+      std::wstring text(length + 1, L'\0');
+      DWORD_PTR copied = 0;
+      SendMessageTimeoutW(search.edit, WM_GETTEXT, length + 1,
+                          reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000, &copied);
+      sample.textLength = copied;
+      ready = true;
+      break;
+    }
+    Sleep(1);
+  }
+  sample.ms = Now() - start;
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  if (GetProcessMemoryInfo(pi.hProcess, &counters, sizeof counters)) {
+    sample.peakWorkingSet = counters.PeakWorkingSetSize;
+  }
+  if (search.edit != nullptr) PostMessageW(GetAncestor(search.edit, GA_ROOT), WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return ready;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 4) {
+    std::fwprintf(stderr, L"usage: launch_timer RUNS PROGRAM_A PROGRAM_B\n");
+    return 2;
+  }
+  const int runs = _wtoi(argv[1]);
+  const std::wstring programs[2] = {argv[2], argv[3]};
+  std::vector<double> times[2];
+  SIZE_T peak[2] = {0, 0};
+  size_t textLength[2] = {0, 0};
+  // One unmeasured start of each first: the first start after a pause is always slow.
+  for (const auto& program : programs) {
+    Sample warmUp;
+    if (!RunOnce(program, warmUp)) return 1;
+  }
+  for (int run = 0; run < runs; ++run) {
+    for (int which = 0; which < 2; ++which) {
+      Sample sample;
+      if (!RunOnce(programs[which], sample)) return 1;
+      times[which].push_back(sample.ms);
+      peak[which] = std::max(peak[which], sample.peakWorkingSet);
+      textLength[which] = sample.textLength;
+    }
+  }
+  for (int which = 0; which < 2; ++which) {
+    std::wprintf(L"%ls: runs", which == 0 ? L"A" : L"B");
+    for (double t : times[which]) std::wprintf(L" %.1f", t);
+    std::wprintf(L"\n");
+  }
+  const double a = Median(times[0]);
+  const double b = Median(times[1]);
+  std::wprintf(L"median_a_ms=%.1f median_b_ms=%.1f ratio=%.3f peak_ws_a_kib=%zu peak_ws_b_kib=%zu "
+               L"text_a=%zu text_b=%zu\n",
+               a, b, a / b, peak[0] / 1024, peak[1] / 1024, textLength[0], textLength[1]);
+  return 0;
+}
