@@ -1,5 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "batch/Catalogue.h"
-
-TEST(Catalogue, HasTwentyTwoRows) { EXPECT_EQ(tarvic::ExtensionCatalogue().size(), 22u); }
