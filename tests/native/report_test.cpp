@@ -22,7 +22,7 @@ void MakeControlMissing(MemoryHost& host) {
   host.environment["WinDir"] = "C:\\Win";
 }
 
-TEST_F(RunTest, SuccessReportMatchesTheDocumentedTwentyOneLines) {
+TEST_F(RunTest, SuccessReportIsTwentyOneLinesByteForByte) {
   AddRow(host, 1);
   const std::string expected =
       kSuccessBanner + kNl + kNl +
