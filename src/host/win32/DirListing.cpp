@@ -1,0 +1,67 @@
+#include "host/win32/DirListing.h"
+
+#include "host/win32/LongPath.h"
+#include "host/win32/SystemError.h"
+#include "host/win32/Utf16.h"
+
+namespace tarvic::win32 {
+
+namespace {
+
+constexpr DWORD kNotNormal =
+    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// These mean "nothing there" to the caller; anything else is a real failure.
+bool MeansNoMatch(DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+         error == ERROR_NO_MORE_FILES;
+}
+
+}  // namespace
+
+std::string DirListing::First(const std::string& pattern) {
+  Close();
+  std::wstring wide = Widen(pattern);
+  // A folder path lists what is inside the folder.
+  if (!wide.empty() && (wide.back() == L'\\' || wide.back() == L'/')) wide += L'*';
+
+  WIN32_FIND_DATAW data;
+  handle_ = FindFirstFileW(ForFileApi(wide).c_str(), &data);
+  if (handle_ == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (MeansNoMatch(error)) return "";
+    throw SystemFailure(error);
+  }
+  return SkipToNormalFile(data);
+}
+
+std::string DirListing::Next() {
+  if (handle_ == INVALID_HANDLE_VALUE) return "";
+  WIN32_FIND_DATAW data;
+  if (!FindNextFileW(handle_, &data)) {
+    const DWORD error = GetLastError();
+    Close();
+    if (MeansNoMatch(error)) return "";
+    throw SystemFailure(error);
+  }
+  return SkipToNormalFile(data);
+}
+
+std::string DirListing::SkipToNormalFile(WIN32_FIND_DATAW& data) {
+  while ((data.dwFileAttributes & kNotNormal) != 0) {
+    if (!FindNextFileW(handle_, &data)) {
+      const DWORD error = GetLastError();
+      Close();
+      if (MeansNoMatch(error)) return "";
+      throw SystemFailure(error);
+    }
+  }
+  return Narrow(data.cFileName);
+}
+
+void DirListing::Close() {
+  if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  handle_ = INVALID_HANDLE_VALUE;
+}
+
+}  // namespace tarvic::win32

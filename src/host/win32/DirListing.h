@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tarvic::win32 {
+
+// One directory listing that yields the normal files matching a pattern: read-only and archive
+// files count, hidden and system files and folders do not. Owns the find handle.
+class DirListing {
+ public:
+  DirListing() = default;
+  DirListing(const DirListing&) = delete;
+  DirListing& operator=(const DirListing&) = delete;
+  ~DirListing() { Close(); }
+
+  // Starts a new listing (closing any previous one) and returns the first bare name, or "" when
+  // nothing matches or the folder is missing. Other failures throw HostFailure.
+  std::string First(const std::string& pattern);
+  // The next bare name of the current listing, "" after the last.
+  std::string Next();
+
+ private:
+  std::string SkipToNormalFile(WIN32_FIND_DATAW& data);
+  void Close();
+
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace tarvic::win32

@@ -1,0 +1,44 @@
+#include "host/win32/LongPath.h"
+
+#include <windows.h>
+
+namespace tarvic::win32 {
+
+namespace {
+
+// Room for an 8.3 file name below a folder, the limit that CreateDirectoryW and friends apply.
+constexpr std::size_t kClassicLimit = MAX_PATH - 12;
+
+bool IsDriveAbsolute(const std::wstring& path) {
+  return path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+}
+
+bool IsUnc(const std::wstring& path) {
+  return path.size() >= 2 && (path[0] == L'\\' || path[0] == L'/') &&
+         (path[1] == L'\\' || path[1] == L'/');
+}
+
+bool HasDevicePrefix(const std::wstring& path) {
+  return path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return path;
+  full.resize(length);
+  return full;
+}
+
+}  // namespace
+
+std::wstring ForFileApi(const std::wstring& path) {
+  if (path.size() <= kClassicLimit || HasDevicePrefix(path)) return path;
+  if (IsDriveAbsolute(path)) return L"\\\\?\\" + FullPath(path);
+  if (IsUnc(path)) return L"\\\\?\\UNC\\" + FullPath(path).substr(2);
+  return path;
+}
+
+}  // namespace tarvic::win32

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace tarvic::win32 {
+
+// The form of `path` to hand to file functions: absolute paths too long for the classic limit
+// get the \\?\ (or \\?\UNC\) prefix, after the path has been made canonical, because the prefix
+// turns off the system's own clean-up of "." , ".." and slashes. Shorter or relative paths pass
+// unchanged. The prefix never leaves the host: names handed back are bare names.
+std::wstring ForFileApi(const std::wstring& path);
+
+}  // namespace tarvic::win32

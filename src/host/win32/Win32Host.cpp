@@ -1,0 +1,154 @@
+#include "host/win32/Win32Host.h"
+
+#include <vector>
+
+#include "host/win32/BatchLineEncoding.h"
+#include "host/win32/Clipboard.h"
+#include "host/win32/LongPath.h"
+#include "host/win32/OpenFileDialog.h"
+#include "host/win32/SystemError.h"
+#include "host/win32/Utf16.h"
+
+namespace tarvic::win32 {
+
+namespace {
+
+std::wstring RunningModulePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
+    if (length == 0) throw LastErrorFailure("Can't find the program's folder");
+    // A full buffer may mean a cut-off path; only a shorter answer is certainly whole.
+    if (length < size) return std::wstring(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+BOOL CALLBACK PickOwner(HWND window, LPARAM found) {
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  if (IsWindowVisible(window) && (style & WS_CAPTION) == WS_CAPTION) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  HANDLE Get() const { return handle_; }
+  // Closes now, so that a failing close is reported rather than ignored.
+  BOOL Close() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(handle);
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+std::string FolderOfModulePath(const std::wstring& modulePath) {
+  std::wstring path = modulePath;
+  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+    path = L"\\\\" + path.substr(8);
+  } else if (path.rfind(L"\\\\?\\", 0) == 0) {
+    path = path.substr(4);
+  }
+  const std::size_t lastSlash = path.find_last_of(L"\\/");
+  std::wstring folder =
+      lastSlash == std::wstring::npos ? std::wstring() : path.substr(0, lastSlash);
+  if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+  return Narrow(folder);
+}
+
+HWND VisibleOwnerWindow() {
+  const HWND active = GetActiveWindow();
+  if (active != nullptr && IsWindowVisible(active)) return active;
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), PickOwner, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::string Win32Host::AppPath() {
+  return FolderOfModulePath(RunningModulePath());
+}
+
+AppVersion Win32Host::Version() {
+  return {TARVIC_VERSION_MAJOR, TARVIC_VERSION_MINOR, TARVIC_VERSION_REVISION};
+}
+
+std::string Win32Host::Dir(const std::string& pattern) {
+  return listing_.First(pattern);
+}
+
+std::string Win32Host::DirNext() {
+  return listing_.Next();
+}
+
+std::string Win32Host::Environ(const std::string& name) {
+  const std::wstring wideName = Widen(name);
+  std::wstring value(256, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetEnvironmentVariableW(wideName.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length == 0) return "";  // unset, or set to nothing
+    if (length < value.size()) {
+      value.resize(length);
+      return Narrow(value);
+    }
+    value.resize(length);  // too small: `length` is the size needed, terminator included
+  }
+}
+
+void Win32Host::WriteLineFile(const std::string& path, const std::string& line) {
+  // Encode before touching the file: a line that cannot be written must not empty it.
+  const std::string bytes = EncodeBatchLine(Widen(line)) + "\r\n";
+  const std::wstring widePath = Widen(path);
+
+  FileHandle file(CreateFileW(ForFileApi(widePath).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
+  DWORD written = 0;
+  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+    throw LastErrorFailure("Can't write " + path);
+  }
+  if (written != bytes.size()) throw SystemFailure(ERROR_HANDLE_DISK_FULL, "Can't write " + path);
+  if (!file.Close()) throw LastErrorFailure("Can't close " + path);
+}
+
+int Win32Host::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  const HWND owner = VisibleOwnerWindow();
+  UINT flags = static_cast<UINT>(style) | MB_TOPMOST | MB_SETFOREGROUND;
+  // Without a window of ours on screen, the box still blocks the whole program.
+  if (owner == nullptr) flags |= MB_TASKMODAL;
+  const int answer = MessageBoxW(owner, Widen(prompt).c_str(), Widen(title).c_str(), flags);
+  if (answer == 0) throw LastErrorFailure("Can't show a message box");
+  return answer;
+}
+
+void Win32Host::ClipboardSetText(const std::string& text) {
+  SetClipboardText(text);
+}
+
+std::string Win32Host::ShowOpen(const std::string& filter, const std::string& initialFolder,
+                                const std::string& title) {
+  return ShowOpenFileDialog(VisibleOwnerWindow(), filter, initialFolder, title);
+}
+
+void Win32Host::ShowLocateDialog(Form& owner) {
+  if (!showLocateDialog_) {
+    throw HostFailure(ERROR_CALL_NOT_IMPLEMENTED, "The locate dialog is not available.");
+  }
+  showLocateDialog_(*this, owner);
+}
+
+}  // namespace tarvic::win32

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "host/Host.h"
+#include "host/win32/DirListing.h"
+
+namespace tarvic::win32 {
+
+// The host services on the wide-character Win32 API. The locate dialog's window lives in the
+// user-interface code, which hands in how to show it, so the host does not depend on it.
+class Win32Host : public Host {
+ public:
+  using LocateDialogRunner = std::function<void(Host& host, Form& owner)>;
+
+  explicit Win32Host(LocateDialogRunner showLocateDialog = {})
+      : showLocateDialog_(std::move(showLocateDialog)) {}
+
+  std::string AppPath() override;
+  AppVersion Version() override;
+  std::string Dir(const std::string& pattern) override;
+  std::string DirNext() override;
+  std::string Environ(const std::string& name) override;
+  void WriteLineFile(const std::string& path, const std::string& line) override;
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+  void ClipboardSetText(const std::string& text) override;
+  std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
+                       const std::string& title) override;
+  void ShowLocateDialog(Form& owner) override;
+
+ private:
+  LocateDialogRunner showLocateDialog_;
+  DirListing listing_;
+};
+
+// The folder part of a module's full path: no trailing backslash except at a drive root, and
+// without any \\?\ prefix.
+std::string FolderOfModulePath(const std::wstring& modulePath);
+
+// The visible top-level window of this thread that should own a modal box, or NULL.
+HWND VisibleOwnerWindow();
+
+}  // namespace tarvic::win32

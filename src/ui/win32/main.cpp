@@ -1,0 +1,44 @@
+// Tarvic Kit: writes the installation batch files of the extensions beside it and reports.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "host/win32/Utf16.h"
+#include "host/win32/Win32Host.h"
+#include "ui/frmBatch.h"
+#include "ui/win32/FindFileWindow.h"
+#include "ui/win32/MainWindow.h"
+#include "ui/win32/MessageLoop.h"
+
+namespace {
+
+int RunProgram(int showCommand) {
+  INITCOMMONCONTROLSEX controls = {};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  InitCommonControlsEx(&controls);
+
+  tarvic::win32::Win32Host host(tarvic::win32::ShowFindFileDialog);
+  tarvic::frmBatch form(host);
+  tarvic::win32::MainWindow window(form);
+  form.Attach(&window);
+
+  // The whole run happens here, before the window is first seen.
+  form.Form_Load();
+  window.Show(showCommand);
+  return tarvic::win32::RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  try {
+    return RunProgram(showCommand);
+  } catch (const tarvic::HostFailure& failure) {
+    // Only the main window's creation can get here; every handler traps its own failures.
+    MessageBoxW(nullptr, tarvic::win32::Widen(failure.Description()).c_str(), L"Tarvic_Kit",
+                MB_ICONERROR | MB_TASKMODAL);
+    return 1;
+  }
+}
