@@ -1,6 +1,7 @@
 #include "ui/frmBatch.h"
 
 #include "batch/BatchRun.h"
+#include "batch/Text.h"
 #include "errors/ErrorTrap.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
@@ -9,6 +10,32 @@ namespace tarvic {
 
 namespace {
 constexpr const char* kForm = "Error in frmBatch";
+
+// "\\server\share" of a UNC path, "" for any other path.
+std::string ShareOf(const std::string& path) {
+  if (path.rfind("\\\\", 0) != 0) return "";
+  const auto server = path.find('\\', 2);
+  if (server == std::string::npos) return "";
+  const auto share = path.find('\\', server + 1);
+  return path.substr(0, share);
+}
+
+// Failures that say the server or share itself did not answer, as opposed to a missing file.
+bool IsUnreachableShare(std::int32_t number) {
+  switch (number) {
+    case 51:    // remote computer not available
+    case 53:    // network path not found
+    case 64:    // network name no longer available
+    case 67:    // network name not found
+    case 121:   // semaphore time-out
+    case 1222:  // no network
+    case 1231:  // network location unreachable
+    case 1232:  // host unreachable
+      return true;
+    default:
+      return false;
+  }
+}
 }  // namespace
 
 MainWindowView& frmBatch::View() {
@@ -55,9 +82,23 @@ void frmBatch::ESRIRegAsmPath(const std::string& strPathName) {
 }
 
 std::string frmBatch::ReturnDirValue(const std::string& strESRIPath) {
-  // An existence probe only: any failure of the listing means "missing", silently.
+  // An existence probe only: any failure of the listing means "missing", silently. Outside a
+  // remote-desktop session a \\tsclient lookup can wait seconds on the network before it fails;
+  // a share that just failed that way is not asked again in the same run.
+  const std::string share = ShareOf(strESRIPath);
   try {
+    for (const auto& known : unreachableShares_) {
+      if (!share.empty() && EqualsIgnoreCase(known, share)) return "";
+    }
     return host_.Dir(strESRIPath);
+  } catch (const HostFailure& failure) {
+    if (!share.empty() && IsUnreachableShare(failure.Number())) {
+      try {
+        unreachableShares_.push_back(share);
+      } catch (...) {
+      }
+    }
+    return "";
   } catch (...) {
     return "";
   }

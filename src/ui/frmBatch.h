@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "batch/RunOwner.h"
 #include "host/Host.h"
@@ -31,6 +32,8 @@ class frmBatch : public RunOwner {
   Host& host_;
   MainWindowView* view_ = nullptr;
   std::string PathAnswer_;
+  // Network shares that failed to answer a probe in this run; see ReturnDirValue.
+  std::vector<std::string> unreachableShares_;
 };
 
 }  // namespace tarvic

@@ -74,11 +74,24 @@ TEST_F(LocatorTest, SixthCandidateAloneIsFoundAfterSilentMisses) {
   host.files.FailListing("D:\\Program Files\\", 71, "Disk not ready");
   host.files.AddFile(kCandidates[5]);
   Run();
-  EXPECT_EQ(Probes(), kCandidates);
+  // The share that did not answer is not asked a second time.
+  EXPECT_EQ(Probes(), (std::vector<std::string>{kCandidates[0], kCandidates[1], kCandidates[2],
+                                                kCandidates[4], kCandidates[5]}));
   EXPECT_EQ(LocatedAt(), kCandidates[5]);
   EXPECT_TRUE(host.messageBoxes.empty());
   EXPECT_TRUE(host.dialogs.empty());
   EXPECT_TRUE(host.files.Exists(kFolder + "Register_Parcel_Numbering.bat"));
+}
+
+TEST_F(LocatorTest, OnlyAnUnreachableShareIsSkippedOnTheSecondProbe) {
+  // Access denied is an answer from the share, so the next probe of it still goes out.
+  host.files.FailListing("\\\\tsclient\\C\\Program Files (x86)\\", 5, "Access is denied.");
+  host.files.AddFile(kCandidates[3]);
+  Run();
+  EXPECT_EQ(Probes(), (std::vector<std::string>{kCandidates[0], kCandidates[1], kCandidates[2],
+                                                kCandidates[3], kCandidates[3], kCandidates[3]}));
+  EXPECT_EQ(LocatedAt(), kCandidates[3]);
+  EXPECT_TRUE(host.messageBoxes.empty());
 }
 
 struct GiveUpCase {
