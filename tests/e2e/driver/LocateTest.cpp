@@ -1,0 +1,141 @@
+#include <doctest.h>
+
+#include "ControlIds.h"
+#include "Expected.h"
+#include "Files.h"
+#include "Gui.h"
+#include "Kit.h"
+
+namespace {
+
+std::string MissingControlWindows() {
+  return FakeWindows("windows-without-control", FakeWindows::Control::Missing,
+                     FakeWindows::Syswow64::WithFiles)
+      .winDir;
+}
+
+void ExpectFreshDialog(HWND dialog) {
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH).empty());
+  CHECK_FALSE(ItemEnabled(dialog, IDC_CMDOK));
+  CHECK(ItemEnabled(dialog, IDC_CMDCANCEL));
+}
+
+// Types a path, presses OK and returns the box that follows.
+HWND SubmitPath(const App& app, HWND dialog, const std::string& path, const std::string& boxTitle) {
+  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), path);
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == path);
+  REQUIRE(ItemEnabled(dialog, IDC_CMDOK));
+  Click(dialog, IDC_CMDOK);
+  REQUIRE(WaitGone(dialog));
+  return MessageBoxTitled(app, boxTitle);
+}
+
+void ExpectGaveUp(App& app, const KitFolder& kit) {
+  HWND main = MainWindowWithoutPrompts(app);
+  // No batch files, and no rich-text alert although the control is missing.
+  CHECK(ReportOf(main) == NotLocatedReport());
+  CHECK(FilesStartingWith(kit.Path(), "Register_").empty());
+  CHECK(FilesStartingWith(kit.Path(), "Unregister_").empty());
+  CloseExpectingExit0(app, main);
+}
+
+}  // namespace
+
+TEST_CASE("locate dialog: a missing path, another try, then Cancel") {
+  ToolPlaces noTools;
+  KitFolder kit("locate-cancel");
+  kit.AddRow(1);
+  App app(kit.Exe(), MissingControlWindows());
+
+  HWND dialog = LocateDialog(app);
+  CHECK_FALSE(FindShown(app.Pid(), TARVIC_BATCH_CLASS, kMainTitle));
+  CHECK(ItemText(dialog, IDC_TXTINSTRUCTIONS) == LocateInstructions());
+  ExpectFreshDialog(dialog);
+  HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
+  Type(path, "x");
+  CHECK(ItemEnabled(dialog, IDC_CMDOK));
+  Type(path, "\b");
+  CHECK_FALSE(ItemEnabled(dialog, IDC_CMDOK));
+
+  const std::string missing = "C:\\No Such Folder\\ESRIRegAsm.exe";
+  HWND problem = SubmitPath(app, dialog, missing, kProblemFindingTitle);
+  CHECK(MessageText(problem) == ProblemFindingText(missing));
+  Answer(problem, IDOK);
+
+  dialog = LocateDialog(app);
+  ExpectFreshDialog(dialog);
+  Click(dialog, IDC_CMDCANCEL);
+  HWND cancelled = MessageBoxTitled(app, kCancelledTitle);
+  CHECK(MessageText(cancelled) == kNotSpecifiedText);
+  Answer(cancelled, IDOK);
+  ExpectGaveUp(app, kit);
+}
+
+TEST_CASE("locate dialog: a typed existing path is used as typed") {
+  ToolPlaces noTools;
+  const std::string toolFolder = WorkDir() + "\\typed-tool\\Esri Tools";
+  MakeDirs(toolFolder);
+  REQUIRE(CopyFileTo(StandinExe(), toolFolder + "\\ESRIRegAsm.exe"));
+  // Another letter case than on disk: the file is found, and the text is kept as it is.
+  const std::string typed = WorkDir() + "\\typed-tool\\esri tools\\esriregasm.EXE";
+  KitFolder kit("locate-typed");
+  kit.AddRow(1);
+  App app(kit.Exe(), WindowsWithControl());
+
+  HWND dialog = LocateDialog(app);
+  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), typed);
+  Click(dialog, IDC_CMDOK);
+  REQUIRE(WaitGone(dialog));
+  HWND main = MainWindowWithoutPrompts(app);
+  CHECK(ReportOf(main) == SuccessReport(typed, kit.Path(), {1}, FoundIn(kit.Path())));
+  const Row& row = CatalogueRow(1);
+  CHECK(ReadBytes(kit.Path() + row.unregisterBat) ==
+        BatchFileBytes(UnregisterLine(typed, kit.Path(), row)));
+  CloseExpectingExit0(app, main);
+}
+
+TEST_CASE("locate dialog: closing it answers Cancel") {
+  ToolPlaces noTools;
+  for (const bool bySystemMenu : {false, true}) {
+    CAPTURE(bySystemMenu);
+    KitFolder kit("locate-close");
+    kit.AddRow(1);
+    App app(kit.Exe(), MissingControlWindows());
+    HWND dialog = LocateDialog(app);
+    Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), "C:\\typed but not confirmed.exe");
+    if (bySystemMenu) {
+      PostSysClose(dialog);
+    } else {
+      PostClose(dialog);
+    }
+    HWND cancelled = MessageBoxTitled(app, kCancelledTitle);
+    CHECK(MessageText(cancelled) == kNotSpecifiedText);
+    Answer(cancelled, IDOK);
+    ExpectGaveUp(app, kit);
+  }
+}
+
+TEST_CASE("locate dialog: a folder path or a pattern is refused") {
+  ToolPlaces noTools;
+  // Both would match the tool in a plain listing; a batch file cannot call either.
+  const std::string toolFolder = WorkDir() + "\\pattern-tool\\";
+  MakeDirs(toolFolder);
+  REQUIRE(CopyFileTo(StandinExe(), toolFolder + "ESRIRegAsm.exe"));
+  KitFolder kit("locate-pattern");
+  kit.AddRow(1);
+  App app(kit.Exe(), MissingControlWindows());
+
+  HWND problem = SubmitPath(app, LocateDialog(app), toolFolder, kProblemFindingTitle);
+  CHECK(MessageText(problem) == ProblemFindingText(toolFolder));
+  Answer(problem, IDOK);
+
+  for (const std::string& pattern : {toolFolder + "ESRIRegAsm.e*", toolFolder + "ESRIRegAsm.ex?"}) {
+    CAPTURE(pattern);
+    problem = SubmitPath(app, LocateDialog(app), pattern, kProblemFindingTitle);
+    CHECK(MessageText(problem) == ProblemFindingText(pattern));
+    const bool last = pattern.back() == '?';
+    // Cancel in the problem box gives up at once, without the "Operation Cancelled:" box.
+    Answer(problem, last ? IDCANCEL : IDOK);
+  }
+  ExpectGaveUp(app, kit);
+}
