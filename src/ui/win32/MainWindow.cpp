@@ -45,6 +45,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::Show(int showCommand) {
   ShowWindow(Window(), showCommand);
+  // A locate dialog that just closed may have handed the activation elsewhere.
+  SetForegroundWindow(Window());
   UpdateWindow(Window());
   SetFocus(GetDlgItem(Window(), IDC_TXTREPORT));
 }
