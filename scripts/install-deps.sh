@@ -6,19 +6,11 @@ SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
 need=""
-have() { command -v "$1" >/dev/null 2>&1; }
 pkg_missing() { ! dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
 for p in cmake g++ make libgtest-dev googletest clang-format \
-         g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix \
-         xvfb xauth imagemagick doctest-dev; do
-  if pkg_missing "$p"; then need="$need $p"; fi
-done
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-  need="$need wine wine32:i386"
-fi
-for p in wine wine32:i386; do
+         g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 \
+         wine wine64 xvfb xauth imagemagick doctest-dev; do
   if pkg_missing "$p"; then need="$need $p"; fi
 done
 

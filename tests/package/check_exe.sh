@@ -1,0 +1,51 @@
+#!/bin/bash
+# Checks the shipped program as a file: 32-bit, XP-compatible headers and imports, system DLLs
+# only, its version resource and its size.
+set -uo pipefail
+EXE="$1"
+OBJDUMP="${OBJDUMP:-i686-w64-mingw32-objdump}"
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what="$1"; shift
+  if "$@"; then echo "ok   - $what"; else echo "FAIL - $what"; failures=$((failures + 1)); fi
+}
+
+headers="$("$OBJDUMP" -p "$EXE")"
+field() { awk -v k="$1" '$1 == k {print $2}' <<<"$headers"; }
+
+check "32-bit PE (i386)" grep -q "file format pei-i386" <<<"$headers"
+check "subsystem version 5.01" test "$(field MajorSubsystemVersion).$(field MinorSubsystemVersion)" = "5.1"
+check "OS version 5.01" test "$(field MajorOSystemVersion).$(field MinorOSystemVersion)" = "5.1"
+check "GUI subsystem" grep -q "Subsystem.*(Windows GUI)" <<<"$headers"
+
+dlls="$(sed -n 's/.*DLL Name: //p' <<<"$headers" | tr 'a-z' 'A-Z' | sort -u | tr '\n' ' ')"
+echo "     imports: $dlls"
+system_only() {
+  local dll
+  for dll in $dlls; do
+    case "$dll" in
+      KERNEL32.DLL | USER32.DLL | GDI32.DLL | COMCTL32.DLL | COMDLG32.DLL | MSVCRT.DLL | \
+        ADVAPI32.DLL | SHELL32.DLL | VERSION.DLL) ;;
+      *) echo "     not a system DLL: $dll"; return 1 ;;
+    esac
+  done
+}
+check "imports system DLLs only" system_only
+
+# Functions this program might plausibly reach for that Windows XP SP3 does not export; they must
+# be looked up at run time instead of imported.
+newer='GetTickCount64|GetDpiFor(Window|System)|SetProcessDpiAwareness|SetProcessDPIAware|SetThreadDpiAwarenessContext|EnableNonClientDpiScaling|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|GetSystemMetricsForDpi|InitializeCriticalSectionEx|InitOnceExecuteOnce|GetFileInformationByHandleEx|GetFinalPathNameByHandle|CreateSymbolicLink|TaskDialog|SHGetKnownFolderPath|FlsAlloc|FindFirstFileExW|CompareStringEx|LCMapStringEx|GetLocaleInfoEx|WideCharToMultiByteEx|AddClipboardFormatListener|ChangeWindowMessageFilter'
+imported="$(awk '/The Import Tables/,/The Export Tables|Exception table/' <<<"$headers")"
+no_newer() { ! grep -Eq "\\b($newer)\\b" <<<"$imported"; }
+check "no import that Windows XP lacks" no_newer
+
+# VS_FIXEDFILEINFO: signature FEEF04BD, struct version, then file version 1.0 / 0.39.
+fixed="$(od -An -v -tx1 "$EXE" | tr -d ' \n' | grep -o 'bd04effe00000100000001002700000000000100' | head -1)"
+check "version resource 1.0.0.39" test -n "$fixed"
+check "manifest resource (asInvoker)" grep -q "requestedExecutionLevel level=\"asInvoker\"" "$EXE"
+
+size=$(stat -c %s "$EXE")
+echo "     size: $size bytes"
+check "size at most 400 KiB" test "$size" -le $((400 * 1024))
+
+exit $((failures > 0))
