@@ -33,9 +33,9 @@ TEST_CASE("batch files run through cmd hand over the exact arguments") {
   for (int number : {1, 6}) {
     const Row& row = CatalogueRow(number);
     CAPTURE(row.title);
-    CHECK(ReadBytes(kit.Path() + row.registerBat) ==
+    CHECK(FileText(kit.Path() + row.registerBat) ==
           BatchFileBytes(RegisterLine(tool, kit.Path(), row)));
-    CHECK(ReadBytes(kit.Path() + row.unregisterBat) ==
+    CHECK(FileText(kit.Path() + row.unregisterBat) ==
           BatchFileBytes(UnregisterLine(tool, kit.Path(), row)));
 
     RemoveTree(log);

@@ -42,6 +42,10 @@ std::optional<std::string> ReadBytes(const std::string& path) {
   return bytes;
 }
 
+std::string FileText(const std::string& path) {
+  return ReadBytes(path).value_or("<no file " + path + ">");
+}
+
 bool CopyFileTo(const std::string& from, const std::string& to) {
   return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), FALSE) != 0;
 }

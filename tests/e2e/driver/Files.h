@@ -10,6 +10,8 @@ bool Exists(const std::string& path);
 std::vector<std::string> MakeDirs(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadBytes(const std::string& path);
+// The bytes of a file, or a marker that cannot be mistaken for them; for readable comparisons.
+std::string FileText(const std::string& path);
 bool CopyFileTo(const std::string& from, const std::string& to);
 void SetAttributes(const std::string& path, unsigned long attributes);
 // Deletes a file or a whole folder, whatever attributes its entries carry.

@@ -14,7 +14,7 @@ void ExpectToolUsed(const std::string& relative, const std::string& tool) {
   HWND main = MainWindowWithoutPrompts(app);
   CHECK(ReportOf(main) == SuccessReport(tool, kit.Path(), {1}, FoundIn(kit.Path())));
   const Row& row = CatalogueRow(1);
-  CHECK(ReadBytes(kit.Path() + row.registerBat) ==
+  CHECK(FileText(kit.Path() + row.registerBat) ==
         BatchFileBytes(RegisterLine(tool, kit.Path(), row)));
   CloseExpectingExit0(app, main);
 }

@@ -67,11 +67,20 @@ bool WaitGone(HWND window, int timeoutMs) {
   return PollUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
+namespace {
+// A hung program must fail the check, not stall the driver.
+LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+  return static_cast<LRESULT>(result);
+}
+}  // namespace
+
 std::string Text(HWND window) {
-  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  const LRESULT length = SendWithin(window, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   const LRESULT got =
-      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+      SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(got));
   return Utf8(text);
 }
@@ -100,7 +109,7 @@ void Click(HWND parent, int id) {
 }
 
 void Type(HWND edit, const std::string& text) {
-  for (wchar_t c : Wide(text)) SendMessageW(edit, WM_CHAR, c, 1);
+  for (wchar_t c : Wide(text)) SendWithin(edit, WM_CHAR, c, 1);
 }
 
 void PostClose(HWND window) {

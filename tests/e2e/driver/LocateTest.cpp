@@ -89,7 +89,7 @@ TEST_CASE("locate dialog: a typed existing path is used as typed") {
   HWND main = MainWindowWithoutPrompts(app);
   CHECK(ReportOf(main) == SuccessReport(typed, kit.Path(), {1}, FoundIn(kit.Path())));
   const Row& row = CatalogueRow(1);
-  CHECK(ReadBytes(kit.Path() + row.unregisterBat) ==
+  CHECK(FileText(kit.Path() + row.unregisterBat) ==
         BatchFileBytes(UnregisterLine(typed, kit.Path(), row)));
   CloseExpectingExit0(app, main);
 }

@@ -11,8 +11,8 @@ namespace {
 void CheckBatchFiles(const std::string& tool, const std::string& folder, int number) {
   const Row& row = CatalogueRow(number);
   CAPTURE(row.title);
-  CHECK(ReadBytes(folder + row.registerBat) == BatchFileBytes(RegisterLine(tool, folder, row)));
-  CHECK(ReadBytes(folder + row.unregisterBat) == BatchFileBytes(UnregisterLine(tool, folder, row)));
+  CHECK(FileText(folder + row.registerBat) == BatchFileBytes(RegisterLine(tool, folder, row)));
+  CHECK(FileText(folder + row.unregisterBat) == BatchFileBytes(UnregisterLine(tool, folder, row)));
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ TEST_CASE("success with two rows and the tool at the first fixed path") {
   CHECK(report == SuccessReport(tool, kit.Path(), {1, 15}, FoundIn(kit.Path())));
   CheckBatchFiles(tool, kit.Path(), 1);
   CheckBatchFiles(tool, kit.Path(), 15);
-  CHECK(ReadBytes(stale) == "left by hand\r\n");
+  CHECK(FileText(stale) == "left by hand\r\n");
   CHECK(FilesStartingWith(kit.Path(), "Register_").size() == 3);
   CHECK(FilesStartingWith(kit.Path(), "Unregister_").size() == 2);
 
