@@ -2,10 +2,12 @@
 # Builds Tarvic_Kit.exe and runs it under Wine on a sample folder: prints its report, presses
 # Copy to Clipboard, saves a screenshot under build/ and closes it. Without a display it runs
 # under a virtual one and ends by itself.
+# The shipped program is the 32-bit build (build/windows). A kernel without 32-bit support
+# cannot run 32-bit Wine, so what runs here is the same sources built for 64-bit Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT="$PWD"
-BUILD="${TARVIC_BUILD_DIR:-$ROOT/build/windows}"
+BUILD="${TARVIC_BUILD_DIR:-$ROOT/build/windows-x64}"
 
 show() {
   source scripts/wine-env.sh
@@ -45,6 +47,8 @@ fi
 scripts/install-deps.sh
 cmake --preset windows
 cmake --build --preset windows
+cmake --preset windows-x64
+cmake --build --preset windows-x64
 
 if [ -n "${DISPLAY:-}" ]; then
   show
