@@ -32,5 +32,14 @@ trap finish EXIT
 if [ "$dpi" != 96 ]; then set_dpi "$dpi"; fi
 export TARVIC_E2E_DPI="$dpi"
 
-"$wine" "$TARVIC_E2E_DRIVER" --test-case="$test_case" --no-version &
-host_serve $!
+log="$TARVIC_E2E_WORK/driver.log"
+"$wine" "$TARVIC_E2E_DRIVER" --test-case="$test_case" --no-version >"$log" 2>&1 &
+rc=0
+host_serve $! || rc=$?
+cat "$log"
+# A name that matches no test case would otherwise pass without testing anything.
+if ! grep -q 'test cases: *1 | *1 passed' "$log"; then
+  echo "scenario.sh: \"$test_case\" did not run and pass exactly one test case"
+  [ "$rc" != 0 ] || rc=1
+fi
+exit "$rc"

@@ -1,6 +1,7 @@
 #include <doctest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "ControlIds.h"
 #include "Expected.h"
@@ -25,6 +26,16 @@ void CheckClientSize(HWND window, int width96, int height96) {
   CHECK(std::fabs(size.cy - height96 * scale) <= 1.0);
 }
 
+// Both windows stay above others and open centred across the screen (their height is trimmed
+// after centring, so only the horizontal centre is exact).
+void CheckPlacement(HWND window) {
+  CHECK((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  const int screenCentre = GetSystemMetrics(SM_CXSCREEN) / 2;
+  CHECK(std::abs((frame.left + frame.right) / 2 - screenCentre) <= 1);
+}
+
 }  // namespace
 
 TEST_CASE("window sizes and screenshots") {
@@ -36,12 +47,15 @@ TEST_CASE("window sizes and screenshots") {
 
   HWND dialog = LocateDialog(app);
   CheckClientSize(dialog, 454, 205);
+  CheckPlacement(dialog);
   CHECK(AskHost("shot locate-dialog-" + dpi + "dpi"));
   Click(dialog, IDC_CMDCANCEL);
   Answer(MessageBoxTitled(app, kCancelledTitle), IDOK);
 
   HWND main = MainWindow(app);
   CheckClientSize(main, 569, 299);
+  CheckPlacement(main);
+  CHECK((GetWindowLongW(GetDlgItem(main, IDC_TXTREPORT), GWL_STYLE) & ES_READONLY) != 0);
   CHECK(AskHost("shot main-window-" + dpi + "dpi"));
   CloseExpectingExit0(app, main);
 }

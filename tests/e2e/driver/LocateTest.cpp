@@ -94,19 +94,26 @@ TEST_CASE("locate dialog: a typed existing path is used as typed") {
   CloseExpectingExit0(app, main);
 }
 
-TEST_CASE("locate dialog: closing it answers Cancel") {
+TEST_CASE("locate dialog: closing it or confirming the word Cancel gives up") {
   ToolPlaces noTools;
-  for (const bool bySystemMenu : {false, true}) {
-    CAPTURE(bySystemMenu);
+  enum class Leave { Close, SystemMenu, TypedCancel };
+  for (const Leave leave : {Leave::Close, Leave::SystemMenu, Leave::TypedCancel}) {
+    CAPTURE(static_cast<int>(leave));
     KitFolder kit("locate-close");
     kit.AddRow(1);
     App app(kit.Exe(), MissingControlWindows());
     HWND dialog = LocateDialog(app);
-    Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), "C:\\typed but not confirmed.exe");
-    if (bySystemMenu) {
-      PostSysClose(dialog);
+    HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
+    if (leave == Leave::TypedCancel) {
+      Type(path, "Cancel");
+      Click(dialog, IDC_CMDOK);
     } else {
-      PostClose(dialog);
+      Type(path, "C:\\typed but not confirmed.exe");
+      if (leave == Leave::SystemMenu) {
+        PostSysClose(dialog);
+      } else {
+        PostClose(dialog);
+      }
     }
     HWND cancelled = MessageBoxTitled(app, kCancelledTitle);
     CHECK(MessageText(cancelled) == kNotSpecifiedText);
