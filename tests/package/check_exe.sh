@@ -34,7 +34,7 @@ check "imports system DLLs only" system_only
 
 # Functions this program might plausibly reach for that Windows XP SP3 does not export; they must
 # be looked up at run time instead of imported.
-newer='GetTickCount64|GetDpiFor(Window|System)|SetProcessDpiAwareness|SetProcessDPIAware|SetThreadDpiAwarenessContext|EnableNonClientDpiScaling|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|GetSystemMetricsForDpi|InitializeCriticalSectionEx|InitOnceExecuteOnce|GetFileInformationByHandleEx|GetFinalPathNameByHandle|CreateSymbolicLink|TaskDialog|SHGetKnownFolderPath|FlsAlloc|FindFirstFileExW|CompareStringEx|LCMapStringEx|GetLocaleInfoEx|WideCharToMultiByteEx|AddClipboardFormatListener|ChangeWindowMessageFilter'
+newer='GetTickCount64|GetDpiFor(Window|System)|SetProcessDpiAwareness|SetProcessDPIAware|SetThreadDpiAwarenessContext|EnableNonClientDpiScaling|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|GetSystemMetricsForDpi|InitializeCriticalSectionEx|InitOnceExecuteOnce|GetFileInformationByHandleEx|GetFinalPathNameByHandle|CreateSymbolicLink|TaskDialog|SHGetKnownFolderPath|FlsAlloc|CompareStringEx|LCMapStringEx|GetLocaleInfoEx|WideCharToMultiByteEx|AddClipboardFormatListener|ChangeWindowMessageFilter'
 imported="$(awk '/The Import Tables/,/The Export Tables|Exception table/' <<<"$headers")"
 no_newer() { ! grep -Eq "\\b($newer)\\b" <<<"$imported"; }
 check "no import that Windows XP lacks" no_newer

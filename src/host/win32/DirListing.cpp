@@ -17,6 +17,18 @@ bool MeansNoMatch(DWORD error) {
          error == ERROR_NO_MORE_FILES;
 }
 
+// Windows 7 and later can skip the 8.3 names, which we never read, and fetch entries in larger
+// batches; a large folder then lists markedly faster. Older systems refuse both and get the
+// plain call.
+HANDLE OpenListing(const std::wstring& path, WIN32_FIND_DATAW& data) {
+  constexpr auto kInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);  // FindExInfoBasic
+  constexpr DWORD kLargeFetch = 2;                                 // FIND_FIRST_EX_LARGE_FETCH
+  const HANDLE handle = FindFirstFileExW(path.c_str(), kInfoBasic, &data, FindExSearchNameMatch,
+                                         nullptr, kLargeFetch);
+  if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_INVALID_PARAMETER) return handle;
+  return FindFirstFileW(path.c_str(), &data);
+}
+
 }  // namespace
 
 std::string DirListing::First(const std::string& pattern) {
@@ -26,7 +38,7 @@ std::string DirListing::First(const std::string& pattern) {
   if (!wide.empty() && (wide.back() == L'\\' || wide.back() == L'/')) wide += L'*';
 
   WIN32_FIND_DATAW data;
-  handle_ = FindFirstFileW(ForFileApi(wide).c_str(), &data);
+  handle_ = OpenListing(ForFileApi(wide), data);
   if (handle_ == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     if (MeansNoMatch(error)) return "";

@@ -25,6 +25,31 @@ std::wstring DialogFilter(const std::string& filter) {
   return wide;
 }
 
+// The common dialog library pulls in much of the shell; it is loaded only when the user browses,
+// so that an ordinary run does not pay for it at start-up.
+template <class Pointer>
+Pointer Function(HMODULE module, const char* name) {
+  return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+struct CommonDialogLibrary {
+  decltype(&GetOpenFileNameW) getOpenFileName = nullptr;
+  decltype(&CommDlgExtendedError) extendedError = nullptr;
+};
+
+const CommonDialogLibrary& LoadCommonDialogLibrary() {
+  static CommonDialogLibrary library = [] {
+    CommonDialogLibrary loaded;
+    const HMODULE module = LoadLibraryW(L"comdlg32.dll");
+    if (module == nullptr) return loaded;
+    loaded.getOpenFileName = Function<decltype(&GetOpenFileNameW)>(module, "GetOpenFileNameW");
+    loaded.extendedError =
+        Function<decltype(&CommDlgExtendedError)>(module, "CommDlgExtendedError");
+    return loaded;
+  }();
+  return library;
+}
+
 }  // namespace
 
 std::string ShowOpenFileDialog(HWND owner, const std::string& filter,
@@ -45,8 +70,13 @@ std::string ShowOpenFileDialog(HWND owner, const std::string& filter,
   dialog.lpstrTitle = wideTitle.c_str();
   dialog.Flags = OFN_EXPLORER;
 
-  if (GetOpenFileNameW(&dialog)) return Narrow(fileName.data());
-  const DWORD error = CommDlgExtendedError();
+  const CommonDialogLibrary& library = LoadCommonDialogLibrary();
+  if (library.getOpenFileName == nullptr || library.extendedError == nullptr) {
+    throw HostFailure(static_cast<std::int32_t>(ERROR_MOD_NOT_FOUND),
+                      "The file-open dialog is not available (comdlg32.dll could not be loaded).");
+  }
+  if (library.getOpenFileName(&dialog)) return Narrow(fileName.data());
+  const DWORD error = library.extendedError();
   if (error == 0) return "";  // cancelled
   throw HostFailure(
       static_cast<std::int32_t>(error),
