@@ -6,9 +6,14 @@ cd "$(dirname "$0")/.."
 RUNS="${1:-10}"
 
 scripts/install-deps.sh
+# The shipped program is 32-bit; its size and imports are measured on it. Timings run the same
+# sources built for 64-bit Wine (32-bit Wine needs kernel support these machines lack), against
+# a baseline built the same way.
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Tarvic_Kit
-cmake -S bench -B build/bench -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-i686-w64-mingw32.cmake" \
+cmake --preset windows-x64 >/dev/null
+cmake --build --preset windows-x64 --target Tarvic_Kit
+cmake -S bench -B build/bench -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-x86_64-w64-mingw32.cmake" \
   -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 cmake --build build/bench
 
@@ -16,11 +21,13 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
+export WINEPREFIX="$PWD/build/bench/wineprefix"
 source scripts/wine-env.sh
 wine_prefix_ready
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
-EXE=build/windows/Tarvic_Kit.exe
+SHIPPED=build/windows/Tarvic_Kit.exe
+EXE=build/windows-x64/Tarvic_Kit.exe
 BASE=build/bench/baseline.exe
 TIMER=build/bench/launch_timer.exe
 C="$WINEPREFIX/drive_c"
@@ -64,7 +71,7 @@ make_folder() {
   [ "$libraries" -lt 0 ] && libraries=0
   (cd "$dir" && seq 1 "$extra" | awk -v libs="$libraries" '{
       ext = (NR <= libs) ? ((NR % 2) ? ".dll" : ".reg") : ".txt";
-      printf "data_%06d%s\0", NR, ext }' | xargs -0 -r touch)
+      printf "data_%06d%s\n", NR, ext }' | xargs -r touch)
   cp "$EXE" "$BASE" "$dir/"
 }
 
@@ -97,8 +104,8 @@ sixth="$(time_pair startup)"
 rm -f "$WINEPREFIX/dosdevices/d:"
 tool_at_first_path
 
-size=$(stat -c %s "$EXE")
-imports=$(i686-w64-mingw32-objdump -p "$EXE" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')
+size=$(stat -c %s "$SHIPPED")
+imports=$(i686-w64-mingw32-objdump -p "$SHIPPED" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')
 
 {
   echo
@@ -121,7 +128,7 @@ imports=$(i686-w64-mingw32-objdump -p "$EXE" | sed -n 's/.*DLL Name: //p' | tr '
   printf '%-34s %10s %10s %7s\n' "tool at 6th path vs 1st (same folder)" \
     "$(field median_a_ms "$sixth")" "$(field median_a_ms "$first")" \
     "$(awk -v a="$(field median_a_ms "$sixth")" -v b="$(field median_a_ms "$first")" 'BEGIN {printf "%.3f", a / b}')"
-  echo "exe size: $size bytes ($((size / 1024)) KiB; goal <= 400 KiB)"
+  echo "shipped 32-bit exe size: $size bytes ($((size / 1024)) KiB; goal <= 400 KiB)"
   echo "imports: $imports"
   echo "peak working set at 100,000 files: $(field peak_ws_a_kib "${scale[100000]}") KiB" \
     "(baseline $(field peak_ws_b_kib "${scale[100000]}") KiB); report length" \
