@@ -41,7 +41,7 @@ void ExpectGaveUp(App& app, const KitFolder& kit) {
 
 }  // namespace
 
-TEST_CASE("locate dialog: a missing path, another try, then Cancel") {
+TEST_CASE("locate dialog: a missing path then another try then Cancel") {
   ToolPlaces noTools;
   KitFolder kit("locate-cancel");
   kit.AddRow(1);

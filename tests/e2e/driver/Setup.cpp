@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <doctest.h>
+
 #include <chrono>
 #include <sstream>
 #include <thread>
@@ -84,7 +86,7 @@ KitFolder::KitFolder(const std::string& relative)
   const std::string folder = path_.substr(0, path_.size() - 1);
   RemoveTree(folder);
   MakeDirs(folder);
-  CopyFileTo(AppExe(), Exe());
+  REQUIRE_MESSAGE(CopyFileTo(AppExe(), Exe()), "could not copy " << AppExe() << " to " << Exe());
 }
 
 void KitFolder::AddFile(const std::string& name, unsigned long attributes) const {
