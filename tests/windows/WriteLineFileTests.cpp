@@ -163,3 +163,30 @@ TEST_CASE("A file held open by another program is reported and left unchanged") 
   CloseHandle(holder);
   CHECK(ReadBytes(bat) == "old");
 }
+
+TEST_CASE("Read-only, hidden and system files and folders are not replaced") {
+  TempFolder folder;
+  Win32Host host;
+  const DWORD attributes[] = {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN,
+                              FILE_ATTRIBUTE_SYSTEM};
+  for (const DWORD attribute : attributes) {
+    CAPTURE(attribute);
+    const std::wstring bat = folder / (L"Reg" + std::to_wstring(attribute) + L".bat");
+    WriteBytes(bat, "old");
+    tarvic::testing::SetAttributes(bat, attribute);
+    try {
+      host.WriteLineFile(Narrow(bat), "\"C:\\tool.exe\"");
+      FAIL("no failure");
+    } catch (const HostFailure& failure) {
+      CHECK(failure.Number() == ERROR_ACCESS_DENIED);
+      CHECK(failure.Description().find(Narrow(bat)) != std::string::npos);
+    }
+    tarvic::testing::SetAttributes(bat, FILE_ATTRIBUTE_NORMAL);
+    CHECK(ReadBytes(bat) == "old");
+  }
+
+  const std::wstring folderNamedLikeBat = folder / L"Unreg.bat";
+  MakeFolder(folderNamedLikeBat);
+  CHECK_THROWS_AS(host.WriteLineFile(Narrow(folderNamedLikeBat), "x"), HostFailure);
+  CHECK((GetFileAttributesW(folderNamedLikeBat.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0);
+}

@@ -54,6 +54,18 @@ class FileHandle {
   HANDLE handle_;
 };
 
+// Windows refuses to replace a read-only, hidden or system file, or a folder, with a new
+// ordinary file; Wine running as root would replace some of them. Refusing up front keeps the
+// user's protected file intact on every system, with the error Windows itself gives.
+void RefuseProtectedTarget(const std::wstring& apiPath, const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(apiPath.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;  // not there yet: CreateFileW decides
+  constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+  if ((attributes & kProtected) != 0)
+    throw SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path);
+}
+
 }  // namespace
 
 std::string FolderOfModulePath(const std::wstring& modulePath) {
@@ -113,6 +125,7 @@ void Win32Host::WriteLineFile(const std::string& path, const std::string& line) 
   // Encode before touching the file: a line that cannot be written must not empty it.
   const std::string bytes = EncodeBatchLine(Widen(line)) + "\r\n";
   const std::wstring widePath = Widen(path);
+  RefuseProtectedTarget(ForFileApi(widePath), path);
 
   FileHandle file(CreateFileW(ForFileApi(widePath).c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
