@@ -35,6 +35,8 @@ host_answer() {
     # Root may write anywhere; only an immutable folder refuses new files.
     lock) chattr +i "$TARVIC_E2E_WORK/$arg" ;;
     unlock) chattr -i "$TARVIC_E2E_WORK/$arg" ;;
+    # Folders too deep or too large for the driver to clear quickly through Wine.
+    wipe) case "$arg" in "" | *..*) false ;; *) chattr -R -i "$TARVIC_E2E_WORK/$arg" 2>/dev/null; rm -rf "${TARVIC_E2E_WORK:?}/$arg" ;; esac ;;
     map-d) host_map_d "$arg" ;;
     unmap-d) host_unmap_d ;;
     map-tsclient) host_map_tsclient "$arg" ;;

@@ -6,7 +6,7 @@
 #include "Utf.h"
 
 std::string LongApiPath(const std::string& path) {
-  if (path.size() < 240 || path.rfind("\\\\", 0) == 0) return path;
+  if (path.rfind("\\\\", 0) == 0) return path;
   return "\\\\?\\" + path;
 }
 

@@ -23,5 +23,5 @@ FolderSnapshot SnapshotOf(const std::string& folder);
 std::string ChangesBesides(const FolderSnapshot& before, const FolderSnapshot& after,
                            const std::set<std::string>& allowed);
 
-// A path the file functions accept at any length.
+// A path the file functions accept at any length: a drive path gets the \\?\ prefix.
 std::string LongApiPath(const std::string& path);
