@@ -1,19 +1,8 @@
-# Cross build for 32-bit Windows with the win32 thread-model MinGW-w64 compiler.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 32-bit Windows with the win32 thread-model MinGW-w64 compiler: the shipped
+# program.
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_AR ${TOOLCHAIN_PREFIX}-ar CACHE FILEPATH "")
-set(CMAKE_RANLIB ${TOOLCHAIN_PREFIX}-ranlib CACHE FILEPATH "")
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# ctest runs the Windows test programs through Wine.
+# Needs 32-bit Wine, which only a kernel with 32-bit support can start.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -7,8 +7,6 @@
 #include "ui/Layout.h"
 #include "ui/win32/ChildControls.h"
 #include "ui/win32/ControlIds.h"
-#include "ui/win32/Dpi.h"
-#include "ui/win32/FormWindowClass.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/ToolTip.h"
 
@@ -53,15 +51,13 @@ void ShowFindFileDialog(Host& host, Form& owner) {
 }
 
 FindFileWindow::FindFileWindow(frmFindFile& form) : form_(form) {
-  RegisterFormClass(TARVIC_FINDFILE_CLASS, WindowProc);
-  const HWND window = CreateWindowExW(
-      kExStyle, TARVIC_FINDFILE_CLASS, L" Specify Location of ESRIRegAsm.exe:", kStyle,
-      CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  if (window == nullptr) throw LastErrorFailure("Can't create the locate dialog");
+  Create({TARVIC_FINDFILE_CLASS, L" Specify Location of ESRIRegAsm.exe:", kStyle, kExStyle,
+          layout::findfile::kInnerWidth, layout::findfile::kInnerHeight, kControls,
+          IDC_TXTLOOKUPPATH});
 }
 
 FindFileWindow::~FindFileWindow() {
-  if (Window() != nullptr) DestroyWindow(Window());
+  DestroyNow();
   if (browsePicture_ != nullptr) DeleteObject(browsePicture_);
 }
 
@@ -108,52 +104,7 @@ void FindFileWindow::SetOkEnabled(bool enabled) {
   EnableWindow(GetDlgItem(Window(), IDC_CMDOK), enabled ? TRUE : FALSE);
 }
 
-LRESULT CALLBACK FindFileWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  FindFileWindow* self = AttachedWindow<FindFileWindow>(window, message, lParam);
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCCREATE) self->SetWindow(window);
-  return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT FindFileWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE:
-      OnCreate();
-      return 0;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return PaintReadOnlyBoxWhite(reinterpret_cast<HDC>(wParam));
-    case 0x02E0:  // WM_DPICHANGED, newer than the headers we build against
-      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return 0;
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
-      SetWindow(nullptr);
-      return DefWindowProcW(Window(), message, wParam, lParam);
-    default:
-      // WM_CLOSE (close box, system menu, Alt+F4) destroys the window: the answer stays "Cancel".
-      return DefWindowProcW(Window(), message, wParam, lParam);
-  }
-}
-
-void FindFileWindow::OnCreate() {
-  const int dpi = WindowDpi(Window());
-  const SIZE outer = OuterSizeForInner(Window(), layout::findfile::kInnerWidth,
-                                       layout::findfile::kInnerHeight, dpi);
-  SetWindowPos(Window(), nullptr, 0, 0, outer.cx, outer.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  font_ = std::make_unique<DialogFont>(dpi);
-  CreateChildControls(Window(), kControls, font_->Get(), dpi);
-
+void FindFileWindow::OnCreated() {
   const HWND instructions = GetDlgItem(Window(), IDC_TXTINSTRUCTIONS);
   SendMessageW(instructions, EM_SETLIMITTEXT, 0, 0);
   LeaveDialogKeysToWindow(instructions);
@@ -168,7 +119,6 @@ void FindFileWindow::OnCreate() {
 }
 
 void FindFileWindow::OnCommand(int id, int notification) {
-  // IDOK and IDCANCEL (Enter and Escape) reach here too and are meant to do nothing.
   if (id == IDC_TXTLOOKUPPATH) {
     if (notification == EN_CHANGE && !settingPathText_) form_.txtLookupPath_Change();
     return;
@@ -177,26 +127,6 @@ void FindFileWindow::OnCommand(int id, int notification) {
   if (id == IDC_CMDSELLOOKUP) form_.cmdSelLookup_Click();
   if (id == IDC_CMDOK) form_.cmdOK_Click();
   if (id == IDC_CMDCANCEL) form_.cmdCancel_Click();
-}
-
-void FindFileWindow::OnActivate(bool active) {
-  if (!active) {
-    const HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(Window(), focus)) focusBeforeDeactivation_ = focus;
-    return;
-  }
-  const HWND focus = focusBeforeDeactivation_ != nullptr ? focusBeforeDeactivation_
-                                                         : GetDlgItem(Window(), IDC_TXTLOOKUPPATH);
-  SetFocus(focus);
-}
-
-void FindFileWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-  SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // The controls switch to the new font before the old one goes.
-  auto font = std::make_unique<DialogFont>(dpi);
-  PlaceChildControls(Window(), kControls, font->Get(), dpi);
-  font_ = std::move(font);
 }
 
 void FindFileWindow::OnDestroy() {

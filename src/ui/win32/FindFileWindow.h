@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "host/Host.h"
 #include "ui/frmFindFile.h"
-#include "ui/win32/DialogFont.h"
-#include "ui/win32/TwipsFormView.h"
+#include "ui/win32/FormWindow.h"
 
 namespace tarvic::win32 {
 
@@ -16,11 +14,9 @@ namespace tarvic::win32 {
 void ShowFindFileDialog(Host& host, Form& owner);
 
 // The real locate-tool dialog around frmFindFile.
-class FindFileWindow : public TwipsFormView<FindFileView> {
+class FindFileWindow : public FormWindow<FindFileView> {
  public:
   explicit FindFileWindow(frmFindFile& form);
-  FindFileWindow(const FindFileWindow&) = delete;
-  FindFileWindow& operator=(const FindFileWindow&) = delete;
   ~FindFileWindow() override;
 
   // Shows the dialog and runs its own message loop until it is destroyed.
@@ -33,18 +29,12 @@ class FindFileWindow : public TwipsFormView<FindFileView> {
   void SetOkEnabled(bool enabled) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void OnCreate();
-  void OnCommand(int id, int notification);
-  void OnActivate(bool active);
-  void OnDpiChanged(int dpi, const RECT& suggested);
-  void OnDestroy();
+  void OnCreated() override;
+  void OnCommand(int id, int notification) override;
+  void OnDestroy() override;
 
   frmFindFile& form_;
-  std::unique_ptr<DialogFont> font_;
   HBITMAP browsePicture_ = nullptr;
-  HWND focusBeforeDeactivation_ = nullptr;
   // Set while the program itself changes the path box, which raises the change event once.
   bool settingPathText_ = false;
 };

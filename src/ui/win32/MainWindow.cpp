@@ -7,8 +7,6 @@
 #include "ui/Layout.h"
 #include "ui/win32/ChildControls.h"
 #include "ui/win32/ControlIds.h"
-#include "ui/win32/Dpi.h"
-#include "ui/win32/FormWindowClass.h"
 
 namespace tarvic::win32 {
 
@@ -32,15 +30,12 @@ constexpr std::array<ChildControl, 3> kControls = {{
 }  // namespace
 
 MainWindow::MainWindow(frmBatch& form) : form_(form) {
-  RegisterFormClass(TARVIC_BATCH_CLASS, WindowProc);
-  const HWND window = CreateWindowExW(
-      kExStyle, TARVIC_BATCH_CLASS, L"Make Installation Batch Files:", kStyle, CW_USEDEFAULT,
-      CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  if (window == nullptr) throw LastErrorFailure("Can't create the main window");
+  Create({TARVIC_BATCH_CLASS, L"Make Installation Batch Files:", kStyle, kExStyle,
+          layout::batch::kInnerWidth, layout::batch::kInnerHeight, kControls, IDC_TXTREPORT});
 }
 
 MainWindow::~MainWindow() {
-  if (Window() != nullptr) DestroyWindow(Window());
+  DestroyNow();
 }
 
 void MainWindow::Show(int showCommand) {
@@ -64,49 +59,7 @@ void MainWindow::SetReportText(const std::string& text) {
   }
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  MainWindow* self = AttachedWindow<MainWindow>(window, message, lParam);
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCCREATE) self->SetWindow(window);
-  return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE:
-      OnCreate();
-      return 0;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case WM_ACTIVATE:
-      OnActivate(LOWORD(wParam) != WA_INACTIVE);
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return PaintReadOnlyBoxWhite(reinterpret_cast<HDC>(wParam));
-    case 0x02E0:  // WM_DPICHANGED, newer than the headers we build against
-      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return 0;
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
-      SetWindow(nullptr);
-      return DefWindowProcW(Window(), message, wParam, lParam);
-    default:
-      return DefWindowProcW(Window(), message, wParam, lParam);
-  }
-}
-
-void MainWindow::OnCreate() {
-  const int dpi = WindowDpi(Window());
-  const SIZE outer =
-      OuterSizeForInner(Window(), layout::batch::kInnerWidth, layout::batch::kInnerHeight, dpi);
-  SetWindowPos(Window(), nullptr, 0, 0, outer.cx, outer.cy,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  font_ = std::make_unique<DialogFont>(dpi);
-  CreateChildControls(Window(), kControls, font_->Get(), dpi);
+void MainWindow::OnCreated() {
   const HWND report = GetDlgItem(Window(), IDC_TXTREPORT);
   // No limit: a long report must fit whole.
   SendMessageW(report, EM_SETLIMITTEXT, 0, 0);
@@ -114,30 +67,9 @@ void MainWindow::OnCreate() {
 }
 
 void MainWindow::OnCommand(int id, int notification) {
-  // IDOK and IDCANCEL (Enter and Escape) reach here too and are meant to do nothing.
   if (notification != BN_CLICKED) return;
   if (id == IDC_CMDCOPY) form_.cmdCopy_Click();
   if (id == IDC_CMDCLOSE) form_.cmdClose_Click();
-}
-
-void MainWindow::OnActivate(bool active) {
-  if (!active) {
-    const HWND focus = GetFocus();
-    if (focus != nullptr && IsChild(Window(), focus)) focusBeforeDeactivation_ = focus;
-    return;
-  }
-  const HWND focus = focusBeforeDeactivation_ != nullptr ? focusBeforeDeactivation_
-                                                         : GetDlgItem(Window(), IDC_TXTREPORT);
-  SetFocus(focus);
-}
-
-void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-  SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // The controls switch to the new font before the old one goes.
-  auto font = std::make_unique<DialogFont>(dpi);
-  PlaceChildControls(Window(), kControls, font->Get(), dpi);
-  font_ = std::move(font);
 }
 
 void MainWindow::OnDestroy() {
