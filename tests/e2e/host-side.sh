@@ -28,6 +28,13 @@ host_unmap_tsclient() {
   rmdir "$WINEPREFIX/dosdevices/unc/tsclient" "$WINEPREFIX/dosdevices/unc" 2>/dev/null || true
 }
 
+# fill <folder> <count>: empty files n000001.txt and so on, one in a hundred a .dll or a .reg.
+host_fill() {
+  local dir="$TARVIC_E2E_WORK/$1"
+  mkdir -p "$dir" && (cd "$dir" && seq -f 'n%06g' 1 "$2" |
+    awk '{ print $0 (NR % 200 == 0 ? ".dll" : NR % 200 == 100 ? ".reg" : ".txt") }' | xargs touch)
+}
+
 host_answer() {
   local verb arg
   read -r verb arg <"$TARVIC_E2E_WORK/host-request"
@@ -37,6 +44,7 @@ host_answer() {
     unlock) chattr -i "$TARVIC_E2E_WORK/$arg" ;;
     # Folders too deep or too large for the driver to clear quickly through Wine.
     wipe) case "$arg" in "" | *..*) false ;; *) chattr -R -i "$TARVIC_E2E_WORK/$arg" 2>/dev/null; rm -rf "${TARVIC_E2E_WORK:?}/$arg" ;; esac ;;
+    fill) host_fill $arg ;;
     map-d) host_map_d "$arg" ;;
     unmap-d) host_unmap_d ;;
     map-tsclient) host_map_tsclient "$arg" ;;

@@ -67,14 +67,11 @@ bool WaitGone(HWND window, int timeoutMs) {
   return PollUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
-namespace {
-// A hung program must fail the check, not stall the driver.
 LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
   return static_cast<LRESULT>(result);
 }
-}  // namespace
 
 std::string Text(HWND window) {
   const LRESULT length = SendWithin(window, WM_GETTEXTLENGTH, 0, 0);

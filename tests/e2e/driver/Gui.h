@@ -19,6 +19,9 @@ HWND WaitShown(DWORD pid, const wchar_t* windowClass, const std::string& title,
 HWND AnyShown(DWORD pid, const wchar_t* windowClass);
 bool WaitGone(HWND window, int timeoutMs = kGoneMs);
 
+// A hung program fails the check instead of stalling the driver: gives up after 5 s.
+LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 std::string Text(HWND window);
 std::string ItemText(HWND parent, int id);
 // Static text of a message box.
