@@ -87,7 +87,7 @@ TEST_CASE("hardening: typed tool paths that cannot be listed end in a box and a 
     const Outcome outcome = Submit(app, c.path);
     if (!c.mayFailInListing) CHECK(outcome == Outcome::ProblemBox);
     const std::string seen = outcome == Outcome::ProblemBox ? "problem box" : "error report";
-    MESSAGE(c.path + ": " + seen);
+    MESSAGE(c.path << ": " << seen);
   }
   if (app) {
     CHECK_MESSAGE(false, "the name with < and > did not end the run with an error report");
