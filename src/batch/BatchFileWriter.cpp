@@ -15,7 +15,9 @@ bool ContainsIgnoreCase(const std::vector<std::string>& names, const std::string
   return false;
 }
 
-std::string Line(std::string_view text) { return std::string(text) + std::string(kCrLf); }
+std::string Line(std::string_view text) {
+  return std::string(text) + std::string(kCrLf);
+}
 
 }  // namespace
 
@@ -28,8 +30,8 @@ std::string RegisterLine(const std::string& regAsmPath, const std::string& progr
 
 std::string UnregisterLine(const std::string& regAsmPath, const std::string& programFolder,
                            const ExtensionEntry& entry) {
-  return "\"" + EscapeForBatch(regAsmPath) + "\" /p:Desktop /u \"" +
-         EscapeForBatch(programFolder) + entry.DllName + "\"";
+  return "\"" + EscapeForBatch(regAsmPath) + "\" /p:Desktop /u \"" + EscapeForBatch(programFolder) +
+         entry.DllName + "\"";
 }
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
@@ -44,8 +46,9 @@ std::string BatchFailureText(const ExtensionEntry& entry, const std::string& reg
                              const std::string& unregisterLine) {
   return Line("Failed to create batch files for " + entry.ToolTitle + "!") +
          Line("  --> Reason for failure unknown...") + Line("") +
-         Line("If you wish to manually make your own batch files, please paste the following "
-              "text into the files:") +
+         Line(
+             "If you wish to manually make your own batch files, please paste the following "
+             "text into the files:") +
          Line("<-- Text to Register " + entry.ToolTitle + " -->") + Line(registerLine) + Line("") +
          Line("<-- Text to Unregister " + entry.ToolTitle + "-->") + Line(unregisterLine) +
          Line("");
@@ -78,8 +81,8 @@ bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& 
     trap.At(90);
     host.WriteLineFile(unregisterBatPath, unregisterLine);
     trap.At(100);
-    const bool registerFound = !host.Dir(registerBatPath).empty();
-    const bool unregisterFound = !host.Dir(unregisterBatPath).empty();
+    const bool registerFound = host.FileExists(registerBatPath);
+    const bool unregisterFound = host.FileExists(unregisterBatPath);
     const bool bothFound = registerFound && unregisterFound;
     trap.At(110);
     entryText = bothFound ? BatchSuccessText(entry, registerBatPath, unregisterBatPath)

@@ -38,6 +38,9 @@ class Host {
   virtual std::string Dir(const std::string& pattern) = 0;
   // Next match of the last Dir pattern; "" after the last.
   virtual std::string DirNext() = 0;
+  // Whether a normal file exists at a full path without wildcards: the same answer as a
+  // non-empty Dir(path), without a listing (a direct look-up is far cheaper in a large folder).
+  virtual bool FileExists(const std::string& path) = 0;
 
   // Value of an environment variable, "" when unset.
   virtual std::string Environ(const std::string& name) = 0;

@@ -23,6 +23,11 @@ std::string MemoryHost::DirNext() {
   return next_ < listing_.size() ? listing_[next_++] : "";
 }
 
+bool MemoryHost::FileExists(const std::string& path) {
+  dirCalls.push_back(path);
+  return !files.List(path).empty();
+}
+
 std::string MemoryHost::Environ(const std::string& name) {
   for (const auto& [key, value] : environment) {
     if (EqualsIgnoreCase(key, name)) return value;

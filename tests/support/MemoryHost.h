@@ -81,6 +81,7 @@ class MemoryHost : public Host {
   AppVersion Version() override { return version; }
   std::string Dir(const std::string& pattern) override;
   std::string DirNext() override;
+  bool FileExists(const std::string& path) override;
   std::string Environ(const std::string& name) override;
   void WriteLineFile(const std::string& path, const std::string& line) override;
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;

@@ -45,11 +45,18 @@ TEST_CASE("Dir lists normal and read-only files, never hidden, system files or f
   SUBCASE("a wildcard pattern") {
     CHECK(ListAll(host, folder / L"*.dll") == expected);
   }
-  SUBCASE("a probe of one file") {
+  SUBCASE("a probe of one file, listed or looked up directly, gives the same answer") {
+    for (const wchar_t* name : {L"normal.dll", L"READONLY.DLL", L"hidden.dll", L"system.dll",
+                                L"x.dll", L"missing.dll", L"nofolder\\a.dll"}) {
+      CAPTURE(Narrow(name));
+      const std::string path = Narrow(folder / name);
+      const bool listed = !host.Dir(path).empty();
+      CHECK(host.FileExists(path) == listed);
+      CHECK(listed ==
+            (std::wstring(name) == L"normal.dll" || std::wstring(name) == L"READONLY.DLL"));
+    }
     CHECK(host.Dir(Narrow(folder / L"readonly.dll")) == "readonly.dll");
-    CHECK(host.Dir(Narrow(folder / L"hidden.dll")).empty());
-    CHECK(host.Dir(Narrow(folder / L"system.dll")).empty());
-    CHECK(host.Dir(Narrow(folder / L"x.dll")).empty());
+    CHECK_THROWS_AS(host.FileExists(Narrow(folder / L"a<b>.dll")), HostFailure);
   }
   SetAttributes(folder / L"readonly.dll", FILE_ATTRIBUTE_NORMAL);
 }

@@ -106,6 +106,18 @@ std::string Win32Host::DirNext() {
   return listing_.Next();
 }
 
+bool Win32Host::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(ForFileApi(Widen(path)).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return false;
+    throw SystemFailure(error);
+  }
+  constexpr DWORD kNotNormal =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  return (attributes & kNotNormal) == 0;
+}
+
 std::string Win32Host::Environ(const std::string& name) {
   const std::wstring wideName = Widen(name);
   std::wstring value(256, L'\0');

@@ -23,6 +23,7 @@ class Win32Host : public Host {
   AppVersion Version() override;
   std::string Dir(const std::string& pattern) override;
   std::string DirNext() override;
+  bool FileExists(const std::string& path) override;
   std::string Environ(const std::string& name) override;
   void WriteLineFile(const std::string& path, const std::string& line) override;
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
