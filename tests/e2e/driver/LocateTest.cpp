@@ -146,3 +146,35 @@ TEST_CASE("locate dialog: a folder path or a pattern is refused") {
   }
   ExpectGaveUp(app, kit);
 }
+
+TEST_CASE("locate dialog: browsing opens in the program folder and picks the tool") {
+  ToolPlaces noTools;
+  KitFolder kit("locate-browse");
+  kit.AddRow(1);
+  REQUIRE(CopyFileTo(StandinExe(), kit.Path() + "ESRIRegAsm.exe"));
+  App app(kit.Exe(), WindowsWithControl());
+
+  HWND dialog = LocateDialog(app);
+  Click(dialog, IDC_CMDSELLOOKUP);
+  HWND open = WaitShown(app.Pid(), kMessageBoxClass, "Select ESRIRegAsm.exe:");
+  REQUIRE_MESSAGE(open, "the file-open dialog did not show");
+  // A bare name is taken from the folder the dialog opened in: the program's own.
+  const int kFileNameBox = 0x47C;  // the dialog's file-name combo box
+  HWND fileName = GetDlgItem(open, kFileNameBox);
+  REQUIRE(fileName);
+  SendWithin(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ESRIRegAsm.exe"));
+  PostMessageW(open, WM_COMMAND, IDOK, 0);
+  REQUIRE(WaitGone(open));
+
+  const std::string picked = kit.Path() + "ESRIRegAsm.exe";
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == picked);
+  CHECK(ItemEnabled(dialog, IDC_CMDOK));
+  const auto selection =
+      static_cast<DWORD>(SendWithin(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), EM_GETSEL, 0, 0));
+  CHECK(LOWORD(selection) == picked.size());  // the caret after the last character
+  Click(dialog, IDC_CMDOK);
+  REQUIRE(WaitGone(dialog));
+  HWND main = MainWindowWithoutPrompts(app);
+  CHECK(ReportOf(main) == SuccessReport(picked, kit.Path(), {1}, FoundIn(kit.Path())));
+  CloseExpectingExit0(app, main);
+}
