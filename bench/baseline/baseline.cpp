@@ -13,15 +13,14 @@ LRESULT CALLBACK BaselineProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CREATE: {
       const auto instance = reinterpret_cast<LPCREATESTRUCTW>(lParam)->hInstance;
       const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-      HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"Baseline report",
-                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
-                                  0, 0, 568, 270, window,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance,
-                                  nullptr);
+      HWND edit = CreateWindowExW(
+          WS_EX_CLIENTEDGE, L"EDIT", L"Baseline report",
+          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 568, 270, window,
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance, nullptr);
       HWND copy = CreateWindowExW(0, L"BUTTON", L"&Copy to Clipboard", WS_CHILD | WS_VISIBLE, 3,
                                   273, 111, 25, window, nullptr, instance, nullptr);
-      HWND close = CreateWindowExW(0, L"BUTTON", L"Close", WS_CHILD | WS_VISIBLE, 470, 273, 97,
-                                   25, window, nullptr, instance, nullptr);
+      HWND close = CreateWindowExW(0, L"BUTTON", L"Close", WS_CHILD | WS_VISIBLE, 470, 273, 97, 25,
+                                   window, nullptr, instance, nullptr);
       for (HWND child : {edit, copy, close}) SendMessageW(child, WM_SETFONT, (WPARAM)font, TRUE);
       return 0;
     }

@@ -1,8 +1,8 @@
 // Starts two programs alternately (A B A B ...) from their own folders and measures, for each
 // start, the time from CreateProcess to a visible top-level window whose edit box answers
 // WM_GETTEXT. Prints each time, the medians, their ratio and each program's peak working set.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -131,8 +131,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   const double a = Median(times[0]);
   const double b = Median(times[1]);
-  std::wprintf(L"median_a_ms=%.1f median_b_ms=%.1f ratio=%.3f peak_ws_a_kib=%zu peak_ws_b_kib=%zu "
-               L"text_a=%zu text_b=%zu\n",
-               a, b, a / b, peak[0] / 1024, peak[1] / 1024, textLength[0], textLength[1]);
+  std::wprintf(
+      L"median_a_ms=%.1f median_b_ms=%.1f ratio=%.3f peak_ws_a_kib=%zu peak_ws_b_kib=%zu "
+      L"text_a=%zu text_b=%zu\n",
+      a, b, a / b, peak[0] / 1024, peak[1] / 1024, textLength[0], textLength[1]);
   return 0;
 }

@@ -27,8 +27,8 @@ namespace {
 
 std::string ProblemFindingText(const std::string& path) {
   return "Unable to find ESRIRegAsm.exe at specified path:" + std::string(kCrLf) +
-         std::string(kCrLf) + std::string(kArrow) + path + std::string(kCrLf) +
-         std::string(kCrLf) + "Click 'OK' to specify another file location, or 'Cancel' to exit...";
+         std::string(kCrLf) + std::string(kArrow) + path + std::string(kCrLf) + std::string(kCrLf) +
+         "Click 'OK' to specify another file location, or 'Cancel' to exit...";
 }
 
 }  // namespace

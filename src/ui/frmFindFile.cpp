@@ -101,9 +101,8 @@ void frmFindFile::cmdSelLookup_Click() {
     trap.At(10);
     const std::string folder = host_.AppPath();
     trap.At(20);
-    const std::string chosen =
-        host_.ShowOpen("ESRI Registry Tool (ESRIRegAsm.exe)|ESRIRegAsm.exe", folder,
-                       "Select ESRIRegAsm.exe:");
+    const std::string chosen = host_.ShowOpen("ESRI Registry Tool (ESRIRegAsm.exe)|ESRIRegAsm.exe",
+                                              folder, "Select ESRIRegAsm.exe:");
     trap.At(30);
     View().SetLookupPathText(chosen);
     trap.At(40);
