@@ -43,6 +43,11 @@ check "no import that Windows XP lacks" no_newer
 fixed="$(od -An -v -tx1 "$EXE" | tr -d ' \n' | grep -o 'bd04effe00000100000001002700000000000100' | head -1)"
 check "version resource 1.0.0.39" test -n "$fixed"
 check "manifest resource (asInvoker)" grep -q "requestedExecutionLevel level=\"asInvoker\"" "$EXE"
+# Top-level resource types: 14 is a group icon, 16 the version, 24 the manifest.
+types="$(sed -n 's/^[0-9a-f]*   Entry: ID: 0x0*\([0-9a-f]*\),.*/\1/p' <<<"$headers" | tr '\n' ' ')"
+has_type() { grep -qw "$1" <<<"$types"; }
+check "icon, version and manifest resources" eval 'has_type e && has_type 10 && has_type 18'
+
 
 size=$(stat -c %s "$EXE")
 echo "     size: $size bytes"
