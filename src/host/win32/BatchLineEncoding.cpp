@@ -18,12 +18,6 @@ std::wstring ReplaceAll(std::wstring text, std::wstring_view from, std::wstring_
   return text;
 }
 
-std::wstring WithoutDevicePrefix(const std::wstring& path) {
-  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
-  if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
-  return path;
-}
-
 // Batch lines double every % of a path; the file system knows the path with single ones.
 std::optional<std::wstring> ShortFormOfQuoted(const std::wstring& quoted) {
   const auto shortPath = ShortPathOf(ReplaceAll(quoted, L"%%", L"%"));

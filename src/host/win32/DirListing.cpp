@@ -6,16 +6,18 @@
 
 namespace tarvic::win32 {
 
-namespace {
+bool IsNormalFile(DWORD attributes) {
+  constexpr DWORD kNotNormal =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  return (attributes & kNotNormal) == 0;
+}
 
-constexpr DWORD kNotNormal =
-    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-
-// These mean "nothing there" to the caller; anything else is a real failure.
 bool MeansNoMatch(DWORD error) {
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
          error == ERROR_NO_MORE_FILES;
 }
+
+namespace {
 
 // Windows 7 and later can skip the 8.3 names, which we never read, and fetch entries in larger
 // batches; a large folder then lists markedly faster. Older systems refuse both and get the
@@ -50,23 +52,21 @@ std::string DirListing::First(const std::string& pattern) {
 std::string DirListing::Next() {
   if (handle_ == INVALID_HANDLE_VALUE) return "";
   WIN32_FIND_DATAW data;
-  if (!FindNextFileW(handle_, &data)) {
-    const DWORD error = GetLastError();
-    Close();
-    if (MeansNoMatch(error)) return "";
-    throw SystemFailure(error);
-  }
+  if (!Advance(data)) return "";
   return SkipToNormalFile(data);
 }
 
+bool DirListing::Advance(WIN32_FIND_DATAW& data) {
+  if (FindNextFileW(handle_, &data)) return true;
+  const DWORD error = GetLastError();
+  Close();
+  if (MeansNoMatch(error)) return false;
+  throw SystemFailure(error);
+}
+
 std::string DirListing::SkipToNormalFile(WIN32_FIND_DATAW& data) {
-  while ((data.dwFileAttributes & kNotNormal) != 0) {
-    if (!FindNextFileW(handle_, &data)) {
-      const DWORD error = GetLastError();
-      Close();
-      if (MeansNoMatch(error)) return "";
-      throw SystemFailure(error);
-    }
+  while (!IsNormalFile(data.dwFileAttributes)) {
+    if (!Advance(data)) return "";
   }
   return Narrow(data.cFileName);
 }

@@ -6,6 +6,12 @@
 
 namespace tarvic::win32 {
 
+// The files a listing yields: read-only and archive files count; hidden and system files and
+// folders do not.
+bool IsNormalFile(DWORD attributes);
+// Errors that mean "nothing there" to the caller; anything else is a real failure.
+bool MeansNoMatch(DWORD error);
+
 // One directory listing that yields the normal files matching a pattern: read-only and archive
 // files count, hidden and system files and folders do not. Owns the find handle.
 class DirListing {
@@ -22,6 +28,8 @@ class DirListing {
   std::string Next();
 
  private:
+  // Moves to the next entry; false after the last, when the listing is closed.
+  bool Advance(WIN32_FIND_DATAW& data);
   std::string SkipToNormalFile(WIN32_FIND_DATAW& data);
   void Close();
 

@@ -41,4 +41,10 @@ std::wstring ForFileApi(const std::wstring& path) {
   return path;
 }
 
+std::wstring WithoutDevicePrefix(const std::wstring& path) {
+  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
+  if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+  return path;
+}
+
 }  // namespace tarvic::win32

@@ -10,4 +10,7 @@ namespace tarvic::win32 {
 // unchanged. The prefix never leaves the host: names handed back are bare names.
 std::wstring ForFileApi(const std::wstring& path);
 
+// The path without a \\?\ or \\?\UNC\ prefix, as users write it.
+std::wstring WithoutDevicePrefix(const std::wstring& path);
+
 }  // namespace tarvic::win32

@@ -69,12 +69,7 @@ void RefuseProtectedTarget(const std::wstring& apiPath, const std::string& path)
 }  // namespace
 
 std::string FolderOfModulePath(const std::wstring& modulePath) {
-  std::wstring path = modulePath;
-  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) {
-    path = L"\\\\" + path.substr(8);
-  } else if (path.rfind(L"\\\\?\\", 0) == 0) {
-    path = path.substr(4);
-  }
+  const std::wstring path = WithoutDevicePrefix(modulePath);
   const std::size_t lastSlash = path.find_last_of(L"\\/");
   std::wstring folder =
       lastSlash == std::wstring::npos ? std::wstring() : path.substr(0, lastSlash);
@@ -110,12 +105,10 @@ bool Win32Host::FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(ForFileApi(Widen(path)).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return false;
+    if (MeansNoMatch(error)) return false;
     throw SystemFailure(error);
   }
-  constexpr DWORD kNotNormal =
-      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-  return (attributes & kNotNormal) == 0;
+  return IsNormalFile(attributes);
 }
 
 std::string Win32Host::Environ(const std::string& name) {
