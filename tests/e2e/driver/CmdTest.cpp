@@ -1,7 +1,6 @@
 #include <doctest.h>
 
 #include "App.h"
-#include "ControlIds.h"
 #include "Expected.h"
 #include "Files.h"
 #include "Gui.h"
@@ -21,10 +20,7 @@ TEST_CASE("batch files run through cmd hand over the exact arguments") {
   kit.AddRow(6);
 
   App app(kit.Exe(), WindowsWithControl());
-  HWND dialog = LocateDialog(app);
-  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), tool);
-  Click(dialog, IDC_CMDOK);
-  REQUIRE(WaitGone(dialog));
+  TypeToolPath(app, tool);
   HWND main = MainWindowWithoutPrompts(app);
   CHECK(ReportOf(main) == SuccessReport(tool, kit.Path(), {1, 6}, FoundIn(kit.Path())));
   CloseExpectingExit0(app, main);

@@ -20,10 +20,7 @@ enum class Outcome { ProblemBox, ErrorReport };
 
 // Types the path into a fresh locate dialog, presses OK and deals with the box that follows.
 Outcome Submit(std::unique_ptr<App>& app, const std::string& path) {
-  HWND dialog = LocateDialog(*app);
-  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), path);
-  Click(dialog, IDC_CMDOK);
-  REQUIRE(WaitGone(dialog));
+  TypeToolPath(*app, path);
   const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAppearMs);
   while (std::chrono::steady_clock::now() < limit) {
     if (HWND box = FindShown(app->Pid(), kMessageBoxClass, kProblemFindingTitle)) {

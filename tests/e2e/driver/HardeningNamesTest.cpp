@@ -2,7 +2,6 @@
 
 #include <doctest.h>
 
-#include "ControlIds.h"
 #include "ErrorReport.h"
 #include "Expected.h"
 #include "Files.h"
@@ -22,13 +21,6 @@ std::string ShortPath(const std::string& path) {
 
 bool FitsConsoleCodePage(const std::string& text) {
   return Wide(InCodePage(text, CP_OEMCP)) == Wide(text);
-}
-
-void TypeTool(const App& app, const std::string& tool) {
-  HWND dialog = LocateDialog(app);
-  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), tool);
-  Click(dialog, IDC_CMDOK);
-  REQUIRE(WaitGone(dialog));
 }
 
 std::string ToolIn(const std::string& folder) {
@@ -67,7 +59,7 @@ TEST_CASE("hardening: a program folder named outside the console code page") {
   const std::string shortReg = ShortPath(kit.Path() + row.reg);
 
   App app(kit.Exe(), WindowsWithControl());
-  TypeTool(app, tool);
+  TypeToolPath(app, tool);
   if (!FitsConsoleCodePage(shortDll) || !FitsConsoleCodePage(shortReg)) {
     MESSAGE("no usable 8.3 names here: " << shortDll);
     for (int entry = 1; entry <= 2; ++entry) {

@@ -56,6 +56,13 @@ HWND LocateDialog(const App& app) {
   return dialog;
 }
 
+void TypeToolPath(const App& app, const std::string& path) {
+  HWND dialog = LocateDialog(app);
+  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), path);
+  Click(dialog, IDC_CMDOK);
+  REQUIRE(WaitGone(dialog));
+}
+
 HWND MessageBoxTitled(const App& app, const std::string& title) {
   HWND box = WaitShown(app.Pid(), kMessageBoxClass, title);
   REQUIRE_MESSAGE(box, "no message box \"" << title << "\"");

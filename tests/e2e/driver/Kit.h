@@ -22,6 +22,8 @@ std::string ReportOf(HWND main);
 void CloseExpectingExit0(App& app, HWND main);
 
 HWND LocateDialog(const App& app);
+// Types a tool path into the locate dialog and presses OK; returns once the dialog has gone.
+void TypeToolPath(const App& app, const std::string& path);
 HWND MessageBoxTitled(const App& app, const std::string& title);
 // Presses a button of a message box (IDOK, IDCANCEL) and waits until the box has gone.
 void Answer(HWND box, int button);

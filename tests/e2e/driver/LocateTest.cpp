@@ -82,10 +82,7 @@ TEST_CASE("locate dialog: a typed existing path is used as typed") {
   kit.AddRow(1);
   App app(kit.Exe(), WindowsWithControl());
 
-  HWND dialog = LocateDialog(app);
-  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), typed);
-  Click(dialog, IDC_CMDOK);
-  REQUIRE(WaitGone(dialog));
+  TypeToolPath(app, typed);
   HWND main = MainWindowWithoutPrompts(app);
   CHECK(ReportOf(main) == SuccessReport(typed, kit.Path(), {1}, FoundIn(kit.Path())));
   const Row& row = CatalogueRow(1);
