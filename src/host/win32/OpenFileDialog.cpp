@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/HostFailure.h"
+#include "host/win32/LookUpFunction.h"
 #include "host/win32/Utf16.h"
 
 namespace tarvic::win32 {
@@ -27,11 +28,6 @@ std::wstring DialogFilter(const std::string& filter) {
 
 // The common dialog library pulls in much of the shell; it is loaded only when the user browses,
 // so that an ordinary run does not pay for it at start-up.
-template <class Pointer>
-Pointer Function(HMODULE module, const char* name) {
-  return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 struct CommonDialogLibrary {
   decltype(&GetOpenFileNameW) getOpenFileName = nullptr;
   decltype(&CommDlgExtendedError) extendedError = nullptr;
@@ -41,10 +37,10 @@ const CommonDialogLibrary& LoadCommonDialogLibrary() {
   static CommonDialogLibrary library = [] {
     CommonDialogLibrary loaded;
     const HMODULE module = LoadLibraryW(L"comdlg32.dll");
-    if (module == nullptr) return loaded;
-    loaded.getOpenFileName = Function<decltype(&GetOpenFileNameW)>(module, "GetOpenFileNameW");
+    loaded.getOpenFileName =
+        LookUpFunction<decltype(&GetOpenFileNameW)>(module, "GetOpenFileNameW");
     loaded.extendedError =
-        Function<decltype(&CommDlgExtendedError)>(module, "CommDlgExtendedError");
+        LookUpFunction<decltype(&CommDlgExtendedError)>(module, "CommDlgExtendedError");
     return loaded;
   }();
   return library;

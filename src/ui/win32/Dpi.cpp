@@ -1,5 +1,7 @@
 #include "ui/win32/Dpi.h"
 
+#include "host/win32/LookUpFunction.h"
+
 namespace tarvic::win32 {
 
 namespace {
@@ -7,8 +9,7 @@ namespace {
 // Functions newer than the oldest supported system are looked up, never imported.
 template <class Function>
 Function User32Function(const char* name) {
-  const FARPROC proc = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(proc));
+  return LookUpFunction<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
