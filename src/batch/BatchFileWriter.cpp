@@ -19,19 +19,19 @@ std::string Line(std::string_view text) {
   return std::string(text) + std::string(kCrLf);
 }
 
-}  // namespace
-
-std::string RegisterLine(const std::string& regAsmPath, const std::string& programFolder,
-                         const ExtensionEntry& entry) {
-  const std::string folder = EscapeForBatch(programFolder);
-  return "\"" + EscapeForBatch(regAsmPath) + "\" /p:Desktop \"" + folder + entry.DllName +
-         "\" /f:\"" + folder + entry.RegName + "\"";
+std::string Quoted(const std::string& cmdPath) {
+  return "\"" + EscapeForBatch(cmdPath) + "\"";
 }
 
-std::string UnregisterLine(const std::string& regAsmPath, const std::string& programFolder,
-                           const ExtensionEntry& entry) {
-  return "\"" + EscapeForBatch(regAsmPath) + "\" /p:Desktop /u \"" + EscapeForBatch(programFolder) +
-         entry.DllName + "\"";
+}  // namespace
+
+std::string RegisterLine(const std::string& toolPath, const std::string& dllPath,
+                         const std::string& regPath) {
+  return Quoted(toolPath) + " /p:Desktop " + Quoted(dllPath) + " /f:" + Quoted(regPath);
+}
+
+std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath) {
+  return Quoted(toolPath) + " /p:Desktop /u " + Quoted(dllPath);
 }
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
@@ -69,10 +69,14 @@ bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& 
     trap.At(40);
     const std::string programFolder = ProgramFolderOf(host.AppPath());
     trap.At(50);
-    const std::string registerLine = RegisterLine(regAsmPath, programFolder, entry);
-    const std::string unregisterLine = UnregisterLine(regAsmPath, programFolder, entry);
-    trap.At(60);
     if (!dllPresent || !regPresent) return;
+    trap.At(60);
+    // Only present files have a short name to fall back on.
+    const std::string toolPath = host.CmdPathForm(regAsmPath);
+    const std::string dllPath = host.CmdPathForm(programFolder + entry.DllName);
+    const std::string registerLine =
+        RegisterLine(toolPath, dllPath, host.CmdPathForm(programFolder + entry.RegName));
+    const std::string unregisterLine = UnregisterLine(toolPath, dllPath);
     trap.At(70);
     const std::string registerBatPath = programFolder + entry.RegisterBat;
     const std::string unregisterBatPath = programFolder + entry.UnregisterBat;

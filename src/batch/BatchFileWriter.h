@@ -8,12 +8,12 @@
 
 namespace tarvic {
 
-// The one command line of each batch file. Paths are quoted, and each % is doubled so that cmd
-// passes it through literally.
-std::string RegisterLine(const std::string& regAsmPath, const std::string& programFolder,
-                         const ExtensionEntry& entry);
-std::string UnregisterLine(const std::string& regAsmPath, const std::string& programFolder,
-                           const ExtensionEntry& entry);
+// The one command line of each batch file, from paths already in the form cmd reads
+// (Host::CmdPathForm). Paths are quoted, and each % is doubled so that cmd passes it through
+// literally.
+std::string RegisterLine(const std::string& toolPath, const std::string& dllPath,
+                         const std::string& regPath);
+std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath);
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
                              const std::string& unregisterBatPath);

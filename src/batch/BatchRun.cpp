@@ -10,13 +10,13 @@
 
 namespace tarvic {
 
-std::string RunBatch(Host& host, RunOwner& owner, ErrorTrap& trap) {
+std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap) {
   trap.At(200);
   const FolderScan scan = ScanProgramFolder(host);
   trap.At(210);
   std::string reportText = FoundFilesParagraphs(scan);
 
-  const ToolLocation tool = LocateTool(host, owner, trap);
+  const ToolLocation tool = LocateTool(host, returnDirValue, trap);
 
   trap.At(500);
   const std::string richTextAlert = CheckRichTextControl(host);

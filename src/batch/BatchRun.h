@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "batch/RunOwner.h"
+#include "batch/ToolLocator.h"
 #include "errors/ErrorTrap.h"
 #include "host/Host.h"
 
@@ -12,6 +12,6 @@ namespace tarvic {
 // the batch files and assemble the report. Returns the text for the report box. Failures
 // outside the batch-file writer throw to the load handler's trap, which marks lines through
 // `trap`.
-std::string RunBatch(Host& host, RunOwner& owner, ErrorTrap& trap);
+std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap);
 
 }  // namespace tarvic

@@ -33,7 +33,7 @@ std::string ProblemFindingText(const std::string& path) {
 
 }  // namespace
 
-ToolLocation LocateTool(Host& host, RunOwner& owner, ErrorTrap& trap) {
+ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap) {
   const auto& candidates = ToolCandidates();
   ToolLocation where;
   trap.At(300);
@@ -41,7 +41,7 @@ ToolLocation LocateTool(Host& host, RunOwner& owner, ErrorTrap& trap) {
   // Every probe runs; once one succeeds the later ones re-probe and keep the same path.
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     trap.At(static_cast<std::int32_t>(310 + 10 * i));
-    if (owner.ReturnDirValue(where.RegAsmPath).empty()) {
+    if (returnDirValue(where.RegAsmPath).empty()) {
       where.RegAsmPath = (i + 1 < candidates.size()) ? candidates[i + 1] : std::string();
     }
   }
@@ -49,12 +49,8 @@ ToolLocation LocateTool(Host& host, RunOwner& owner, ErrorTrap& trap) {
   where.ToolLocated = true;
 
   while (where.RegAsmPath.empty()) {
-    trap.At(380);
-    owner.ClearPathAnswer();
     trap.At(390);
-    host.ShowLocateDialog(owner);
-    trap.At(400);
-    where.RegAsmPath = owner.PathAnswer();
+    where.RegAsmPath = host.ShowLocateDialog();
     if (where.RegAsmPath == kCancelAnswer) {
       trap.At(410);
       host.MsgBox("File Location of 'ESRIRegAsm.exe' not specified...", msgbox::kInformation,

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
-#include "batch/RunOwner.h"
 #include "errors/ErrorTrap.h"
 #include "host/Host.h"
 
@@ -14,6 +14,10 @@ inline constexpr const char* kCancelAnswer = "Cancel";
 // The six fixed places of ESRIRegAsm.exe, in probing order.
 const std::array<std::string, 6>& ToolCandidates();
 
+// The silent existence probe of the main window: the bare name of the first normal file
+// matching a path, "" when missing or on any failure.
+using DirProbe = std::function<std::string(const std::string&)>;
+
 struct ToolLocation {
   std::string RegAsmPath;  // a path that passed its existence check, or "Cancel"
   bool ToolLocated = false;
@@ -22,7 +26,7 @@ struct ToolLocation {
 // Probes the fixed places; when none holds the tool, asks the user through the locate dialog
 // until an existing file is named or the user gives up. A failing check of a typed path throws
 // to the caller's trap.
-ToolLocation LocateTool(Host& host, RunOwner& owner, ErrorTrap& trap);
+ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap);
 
 // The direct check of a typed path: it must name one existing normal file, not a folder or a
 // pattern. Throws when the listing itself fails.

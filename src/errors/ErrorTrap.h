@@ -13,7 +13,6 @@ namespace tarvic {
 // Error numbers for failures that do not come from a platform operation.
 namespace errnum {
 constexpr std::int32_t kOutOfMemory = 7;
-constexpr std::int32_t kTypeMismatch = 13;
 constexpr std::int32_t kObjectNotSet = 91;
 constexpr std::int32_t kInternal = 51;
 }  // namespace errnum

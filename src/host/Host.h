@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "host/Form.h"
 #include "host/HostFailure.h"
 
 namespace tarvic {
@@ -45,7 +44,12 @@ class Host {
   // Value of an environment variable, "" when unset.
   virtual std::string Environ(const std::string& name) = 0;
 
-  // Creates or empties the file, writes the line followed by CR LF, and closes it.
+  // The form of an existing path that cmd reads back as the same file: the path itself when the
+  // console (OEM) code page holds it exactly, else its short (8.3) form. Throws when neither
+  // can be written.
+  virtual std::string CmdPathForm(const std::string& path) = 0;
+  // Creates or empties the file, writes the line (made of cmd path forms and ASCII) in the
+  // console code page followed by CR LF, and closes it.
   virtual void WriteLineFile(const std::string& path, const std::string& line) = 0;
 
   // Modal; returns the button pressed (msgbox::kAnswerOk, ...).
@@ -59,9 +63,9 @@ class Host {
   virtual std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                                const std::string& title) = 0;
 
-  // Creates a fresh locate-tool dialog, hands it the owner and shows it modally; returns after
-  // the dialog has unloaded.
-  virtual void ShowLocateDialog(Form& owner) = 0;
+  // Shows a fresh locate-tool dialog modally; returns what the user gave once it has unloaded:
+  // the path box's text, or "Cancel".
+  virtual std::string ShowLocateDialog() = 0;
 };
 
 }  // namespace tarvic

@@ -49,7 +49,8 @@ void frmBatch::Form_Load() {
   ErrorTrap trap(host_, "Form_Load ", kForm);
   trap.Run([&] {
     PlaceForm(View(), layout::batch::cmdClose.Bottom(), trap, 100);
-    const std::string report = RunBatch(host_, *this, trap);
+    const std::string report = RunBatch(
+        host_, [this](const std::string& path) { return ReturnDirValue(path); }, trap);
     trap.At(600);
     View().SetReportText(report);
   });
@@ -70,14 +71,6 @@ void frmBatch::cmdClose_Click() {
   trap.Run([&] {
     trap.At(10);
     View().Unload();
-  });
-}
-
-void frmBatch::ESRIRegAsmPath(const std::string& strPathName) {
-  ErrorTrap trap(host_, "ESRIRegAsmPath ", kForm);
-  trap.Run([&] {
-    trap.At(10);
-    PathAnswer_ = strPathName;
   });
 }
 

@@ -3,14 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "batch/RunOwner.h"
 #include "host/Host.h"
 #include "ui/FormView.h"
 
 namespace tarvic {
 
 // The main window's logic: its load handler is the whole batch run.
-class frmBatch : public RunOwner {
+class frmBatch {
  public:
   explicit frmBatch(Host& host) : host_(host) {}
 
@@ -21,17 +20,14 @@ class frmBatch : public RunOwner {
   void cmdCopy_Click();
   void cmdClose_Click();
 
-  void ESRIRegAsmPath(const std::string& strPathName) override;
-  void ClearPathAnswer() override { PathAnswer_.clear(); }
-  const std::string& PathAnswer() const override { return PathAnswer_; }
-  std::string ReturnDirValue(const std::string& strESRIPath) override;
+  // Bare name of the first normal file matching the path; "" when missing or on any failure.
+  std::string ReturnDirValue(const std::string& strESRIPath);
 
  private:
   MainWindowView& View();
 
   Host& host_;
   MainWindowView* view_ = nullptr;
-  std::string PathAnswer_;
   // Network shares that failed to answer a probe in this run; see ReturnDirValue.
   std::vector<std::string> unreachableShares_;
 };

@@ -5,7 +5,6 @@
 #include "errors/ErrorTrap.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
-#include "ui/frmBatch.h"
 
 namespace tarvic {
 
@@ -39,23 +38,6 @@ FindFileView& frmFindFile::View() {
   return *view_;
 }
 
-frmBatch& frmFindFile::Owner() {
-  if (OwnerForm == nullptr) {
-    throw HostFailure(errnum::kObjectNotSet, "Object variable or With block variable not set");
-  }
-  return *OwnerForm;
-}
-
-void frmFindFile::FormProperty(Form* pForm) {
-  ErrorTrap trap(host_, "FormProperty ", kForm);
-  trap.Run([&] {
-    trap.At(10);
-    auto* owner = dynamic_cast<frmBatch*>(pForm);
-    if (owner == nullptr) throw HostFailure(errnum::kTypeMismatch, "Type mismatch");
-    OwnerForm = owner;
-  });
-}
-
 void frmFindFile::Form_Load() {
   ErrorTrap trap(host_, "Form_Load ", kForm);
   trap.Run([&] {
@@ -63,19 +45,11 @@ void frmFindFile::Form_Load() {
     trap.At(60);
     View().SetInstructionsText(FindFileInstructionsText());
     trap.At(70);
-    Owner().ESRIRegAsmPath(kCancelAnswer);
+    answer_ = kCancelAnswer;
     trap.At(80);
     View().SetLookupPathText("");
     trap.At(90);
     CheckEnable();
-  });
-}
-
-void frmFindFile::Form_Unload() {
-  ErrorTrap trap(host_, "Form_Unload ", kForm);
-  trap.Run([&] {
-    trap.At(10);
-    OwnerForm = nullptr;
   });
 }
 
@@ -116,7 +90,7 @@ void frmFindFile::cmdOK_Click() {
   ErrorTrap trap(host_, "cmdOK_Click ", kForm);
   trap.Run([&] {
     trap.At(10);
-    Owner().ESRIRegAsmPath(View().LookupPathText());
+    answer_ = View().LookupPathText();
     trap.At(20);
     View().Unload();
   });
@@ -126,7 +100,7 @@ void frmFindFile::cmdCancel_Click() {
   ErrorTrap trap(host_, "cmdCancel_Click ", kForm);
   trap.Run([&] {
     trap.At(10);
-    Owner().ESRIRegAsmPath(kCancelAnswer);
+    answer_ = kCancelAnswer;
     trap.At(20);
     View().Unload();
   });

@@ -10,17 +10,12 @@ class DialogTest : public ::testing::Test {
  protected:
   DialogTest() {
     view.onPathChange = [this] { form.txtLookupPath_Change(); };
-    view.onUnload = [this] { form.Form_Unload(); };
     form.Attach(&view);
   }
 
-  void Open() {
-    form.FormProperty(&owner);
-    form.Form_Load();
-  }
+  void Open() { form.Form_Load(); }
 
   MemoryHost host;
-  frmBatch owner{host};
   frmFindFile form{host};
   FakeFindFileView view;
 };
@@ -39,7 +34,7 @@ TEST_F(DialogTest, LoadShowsInstructionsAndAnswersCancelWithOkDisabled) {
             " \r\n"
             "Please enter the correct location for this file on your computer.\r\n"
             " \r\n");
-  EXPECT_EQ(owner.PathAnswer(), "Cancel");
+  EXPECT_EQ(form.Answer(), "Cancel");
   EXPECT_EQ(view.path, "");
   EXPECT_FALSE(view.okEnabled);
   EXPECT_TRUE(view.geometry.topmost);
@@ -55,16 +50,15 @@ TEST_F(DialogTest, OkIsEnabledForAnyNonEmptyTextAndHandsItBackUnchanged) {
   view.SetLookupPathText(" ");
   EXPECT_TRUE(view.okEnabled);
   form.cmdOK_Click();
-  EXPECT_EQ(owner.PathAnswer(), " ");
+  EXPECT_EQ(form.Answer(), " ");
   EXPECT_TRUE(view.geometry.closed);
-  EXPECT_FALSE(form.HasOwner());
 }
 
 TEST_F(DialogTest, CancelAnswersCancelWhateverWasTyped) {
   Open();
   view.SetLookupPathText("E:\\typed.exe");
   form.cmdCancel_Click();
-  EXPECT_EQ(owner.PathAnswer(), "Cancel");
+  EXPECT_EQ(form.Answer(), "Cancel");
   EXPECT_TRUE(view.geometry.closed);
 }
 
@@ -98,22 +92,6 @@ TEST_F(DialogTest, FailingFileDialogKeepsThePathAndIsReported) {
   EXPECT_EQ(Location(host.messageBoxes[0]), "cmdSelLookup_Click Error in frmFindFile Line : <n>");
 }
 
-TEST_F(DialogTest, NonMainWindowOwnerIsReportedAndOkKeepsTheDialogOpen) {
-  Form other;
-  form.FormProperty(&other);
-  ASSERT_EQ(host.messageBoxes.size(), 1u);
-  EXPECT_EQ(Location(host.messageBoxes[0]), "FormProperty Error in frmFindFile Line : <n>");
-  EXPECT_NE(host.messageBoxes[0].prompt.find("\r\nError Number = 13\r\n"), std::string::npos);
-  EXPECT_FALSE(form.HasOwner());
-
-  view.SetLookupPathText("E:\\tool.exe");
-  host.messageBoxes.clear();
-  form.cmdOK_Click();
-  ASSERT_EQ(host.messageBoxes.size(), 1u);
-  EXPECT_EQ(Location(host.messageBoxes[0]), "cmdOK_Click Error in frmFindFile Line : <n>");
-  EXPECT_FALSE(view.geometry.closed);
-}
-
 TEST_F(DialogTest, LoadCentresAtTheDesignedHeightAndTrimsTheInnerArea) {
   Open();
   EXPECT_EQ(view.geometry.InnerHeight(), 3075);
@@ -125,11 +103,9 @@ TEST_F(DialogTest, LoadCentresAtTheDesignedHeightAndTrimsTheInnerArea) {
 TEST(DialogPlacement, FrameHeightRoundsHalfToEven) {
   for (const auto& [frame, height] : {std::pair{382.5, 3457.0}, std::pair{397.5, 3473.0}}) {
     MemoryHost host;
-    frmBatch owner{host};
     frmFindFile form{host};
     FakeFindFileView view(frame);
     form.Attach(&view);
-    form.FormProperty(&owner);
     form.Form_Load();
     EXPECT_EQ(view.geometry.height, height) << "frame " << frame;
   }

@@ -1,6 +1,5 @@
 #include "MemoryHost.h"
 
-#include "batch/RunOwner.h"
 #include "batch/Text.h"
 #include "ui/frmFindFile.h"
 
@@ -62,21 +61,17 @@ std::string MemoryHost::ShowOpen(const std::string& filter, const std::string& i
   return answer;
 }
 
-void MemoryHost::ShowLocateDialog(Form& owner) {
+std::string MemoryHost::ShowLocateDialog() {
   if (dialogs.size() >= kMaxDialogs) throw HostFailure(51, "Too many locate dialogs");
   frmFindFile form(*this);
   FakeFindFileView view;
   view.onPathChange = [&] { form.txtLookupPath_Change(); };
-  view.onUnload = [&] { form.Form_Unload(); };
   form.Attach(&view);
-  form.FormProperty(&owner);
   form.Form_Load();
 
   DialogRecord record;
   record.afterLoad = view.State();
-  if (auto* runOwner = dynamic_cast<RunOwner*>(&owner)) {
-    record.answerAfterLoad = runOwner->PathAnswer();
-  }
+  record.answerAfterLoad = form.Answer();
   while (!view.geometry.closed) {
     if (userActions.empty()) {
       record.scriptRanOut = true;
@@ -109,6 +104,11 @@ void MemoryHost::ShowLocateDialog(Form& owner) {
   }
   record.atClose = view.State();
   dialogs.push_back(record);
+  return form.Answer();
+}
+
+std::string MemoryHost::CmdPathForm(const std::string& path) {
+  return path;
 }
 
 std::vector<MessageBoxCall> MemoryHost::BoxesTitled(const std::string& title) const {

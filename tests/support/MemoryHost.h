@@ -88,7 +88,8 @@ class MemoryHost : public Host {
   void ClipboardSetText(const std::string& text) override;
   std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                        const std::string& title) override;
-  void ShowLocateDialog(Form& owner) override;
+  std::string ShowLocateDialog() override;
+  std::string CmdPathForm(const std::string& path) override;
 
   // Message boxes with the given title.
   std::vector<MessageBoxCall> BoxesTitled(const std::string& title) const;

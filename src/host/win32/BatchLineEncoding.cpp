@@ -10,28 +10,13 @@ namespace tarvic::win32 {
 
 namespace {
 
-std::wstring ReplaceAll(std::wstring text, std::wstring_view from, std::wstring_view to) {
-  for (std::size_t at = text.find(from); at != std::wstring::npos;
-       at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
-
-// Batch lines double every % of a path; the file system knows the path with single ones.
-std::optional<std::wstring> ShortFormOfQuoted(const std::wstring& quoted) {
-  const auto shortPath = ShortPathOf(ReplaceAll(quoted, L"%%", L"%"));
-  if (!shortPath) return std::nullopt;
-  return ReplaceAll(*shortPath, L"%", L"%%");
-}
-
-HostFailure CannotWrite(const std::wstring& path) {
+HostFailure CannotWrite(const std::wstring& text, const std::string& what,
+                        const std::string& reason) {
   return HostFailure(ERROR_NO_UNICODE_TRANSLATION,
-                     "The path \"" + Narrow(ReplaceAll(path, L"%%", L"%")) +
+                     "The " + what + " \"" + Narrow(text) +
                          "\" cannot be written in a batch file: it holds characters that the "
                          "console code page (" +
-                         std::to_string(GetOEMCP()) +
-                         ") cannot show, and it has no short (8.3) name without them.");
+                         std::to_string(GetOEMCP()) + ") cannot show" + reason + ".");
 }
 
 }  // namespace
@@ -77,30 +62,16 @@ std::optional<std::wstring> ShortPathOf(const std::wstring& path) {
   return WithoutDevicePrefix(shortPath);
 }
 
-std::string EncodeBatchLine(const std::wstring& line) {
-  if (auto bytes = ToOemExactly(line)) return *bytes;
+std::wstring CmdFormOf(const std::wstring& path) {
+  if (ToOemExactly(path)) return path;
+  const auto shortPath = ShortPathOf(path);
+  if (shortPath && ToOemExactly(*shortPath)) return *shortPath;
+  throw CannotWrite(path, "path", ", and it has no short (8.3) name without them");
+}
 
-  std::wstring rewritten;
-  std::size_t pos = 0;
-  while (pos < line.size()) {
-    const std::size_t open = line.find(L'"', pos);
-    const std::size_t close = open == std::wstring::npos ? open : line.find(L'"', open + 1);
-    if (close == std::wstring::npos) {
-      rewritten += line.substr(pos);
-      break;
-    }
-    rewritten += line.substr(pos, open + 1 - pos);
-    std::wstring quoted = line.substr(open + 1, close - open - 1);
-    if (!ToOemExactly(quoted)) {
-      const auto shortForm = ShortFormOfQuoted(quoted);
-      if (!shortForm || !ToOemExactly(*shortForm)) throw CannotWrite(quoted);
-      quoted = *shortForm;
-    }
-    rewritten += quoted + L'"';
-    pos = close + 1;
-  }
-  if (auto bytes = ToOemExactly(rewritten)) return *bytes;
-  throw CannotWrite(line);
+std::string OemBytesOf(const std::wstring& line) {
+  if (auto bytes = ToOemExactly(line)) return *bytes;
+  throw CannotWrite(line, "line", "");
 }
 
 }  // namespace tarvic::win32

@@ -126,9 +126,13 @@ std::string Win32Host::Environ(const std::string& name) {
   }
 }
 
+std::string Win32Host::CmdPathForm(const std::string& path) {
+  return Narrow(CmdFormOf(Widen(path)));
+}
+
 void Win32Host::WriteLineFile(const std::string& path, const std::string& line) {
   // Encode before touching the file: a line that cannot be written must not empty it.
-  const std::string bytes = EncodeBatchLine(Widen(line)) + "\r\n";
+  const std::string bytes = OemBytesOf(Widen(line)) + "\r\n";
   const std::wstring widePath = Widen(path);
   RefuseProtectedTarget(ForFileApi(widePath), path);
 
@@ -162,11 +166,11 @@ std::string Win32Host::ShowOpen(const std::string& filter, const std::string& in
   return ShowOpenFileDialog(VisibleOwnerWindow(), filter, initialFolder, title);
 }
 
-void Win32Host::ShowLocateDialog(Form& owner) {
+std::string Win32Host::ShowLocateDialog() {
   if (!showLocateDialog_) {
     throw HostFailure(ERROR_CALL_NOT_IMPLEMENTED, "The locate dialog is not available.");
   }
-  showLocateDialog_(*this, owner);
+  return showLocateDialog_(*this);
 }
 
 }  // namespace tarvic::win32

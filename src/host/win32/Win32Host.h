@@ -14,7 +14,7 @@ namespace tarvic::win32 {
 // user-interface code, which hands in how to show it, so the host does not depend on it.
 class Win32Host : public Host {
  public:
-  using LocateDialogRunner = std::function<void(Host& host, Form& owner)>;
+  using LocateDialogRunner = std::function<std::string(Host& host)>;
 
   explicit Win32Host(LocateDialogRunner showLocateDialog = {})
       : showLocateDialog_(std::move(showLocateDialog)) {}
@@ -25,12 +25,13 @@ class Win32Host : public Host {
   std::string DirNext() override;
   bool FileExists(const std::string& path) override;
   std::string Environ(const std::string& name) override;
+  std::string CmdPathForm(const std::string& path) override;
   void WriteLineFile(const std::string& path, const std::string& line) override;
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
   void ClipboardSetText(const std::string& text) override;
   std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                        const std::string& title) override;
-  void ShowLocateDialog(Form& owner) override;
+  std::string ShowLocateDialog() override;
 
  private:
   LocateDialogRunner showLocateDialog_;

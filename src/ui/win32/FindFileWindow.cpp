@@ -40,14 +40,16 @@ std::wstring TextOf(HWND control) {
 
 }  // namespace
 
-void ShowFindFileDialog(Host& host, Form& owner) {
-  // Declared first, so the logic outlives its window and can answer while it unloads.
+std::string ShowFindFileDialog(Host& host) {
+  // Declared first, so the answer outlives the window.
   frmFindFile form(host);
-  form.FormProperty(&owner);
-  FindFileWindow window(form);
-  form.Attach(&window);
-  form.Form_Load();
-  window.ShowModal();
+  {
+    FindFileWindow window(form);
+    form.Attach(&window);
+    form.Form_Load();
+    window.ShowModal();
+  }
+  return form.Answer();
 }
 
 FindFileWindow::FindFileWindow(frmFindFile& form) : form_(form) {
@@ -127,10 +129,6 @@ void FindFileWindow::OnCommand(int id, int notification) {
   if (id == IDC_CMDSELLOOKUP) form_.cmdSelLookup_Click();
   if (id == IDC_CMDOK) form_.cmdOK_Click();
   if (id == IDC_CMDCANCEL) form_.cmdCancel_Click();
-}
-
-void FindFileWindow::OnDestroy() {
-  form_.Form_Unload();
 }
 
 }  // namespace tarvic::win32

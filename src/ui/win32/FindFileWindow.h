@@ -10,8 +10,8 @@
 
 namespace tarvic::win32 {
 
-// Creates a fresh locate-tool dialog for `owner`, shows it modally and returns once it is gone.
-void ShowFindFileDialog(Host& host, Form& owner);
+// Shows a fresh locate-tool dialog modally and returns its answer once it is gone.
+std::string ShowFindFileDialog(Host& host);
 
 // The real locate-tool dialog around frmFindFile.
 class FindFileWindow : public FormWindow<FindFileView> {
@@ -31,7 +31,6 @@ class FindFileWindow : public FormWindow<FindFileView> {
  private:
   void OnCreated() override;
   void OnCommand(int id, int notification) override;
-  void OnDestroy() override;
 
   frmFindFile& form_;
   HBITMAP browsePicture_ = nullptr;
