@@ -1,147 +1,104 @@
 #include <gtest/gtest.h>
 
 #include "RunFixture.h"
+#include "batch/BatchFileWriter.h"
+#include "batch/FolderScan.h"
 
 namespace tarvic::test {
 namespace {
 
-const std::string kQuotedTool = "\"" + kFirstCandidate + "\"";
+struct LineCase {
+  const char* name;
+  std::string appPath, tool;
+  std::map<std::string, std::string> shortNames;
+  std::string registerLine, unregisterLine;  // without the CR LF
+};
 
-std::string CreatedText(int row, const std::string& folder) {
-  return "The following batch files have been created to Register and Unregister " +
-         Row(row).ToolTitle + " in ArcGIS 10:\r\n  --> " + folder + Row(row).RegisterBat +
-         "\r\n  --> " + folder + Row(row).UnregisterBat + "\r\n";
+// The catalogue's letter case is written, not the disk's; % is doubled, as cmd would expand it
+// even inside quotes; paths the console code page cannot hold go in their 8.3 form.
+TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
+  const std::string tsclient =
+      "\\\\tsclient\\C\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe";
+  const std::vector<LineCase> cases = {
+      {"CatalogueCase",
+       "C:\\Ext",
+       kFirstCandidate,
+       {},
+       "\"" + kFirstCandidate +
+           "\" /p:Desktop \"C:\\Ext\\ParcelNum.dll\" /f:\"C:\\Ext\\ParcelNum.reg\"",
+       "\"" + kFirstCandidate + "\" /p:Desktop /u \"C:\\Ext\\ParcelNum.dll\""},
+      {"DriveRoot",
+       "C:\\",
+       tsclient,
+       {},
+       "\"" + tsclient + "\" /p:Desktop \"C:\\ParcelNum.dll\" /f:\"C:\\ParcelNum.reg\"",
+       "\"" + tsclient + "\" /p:Desktop /u \"C:\\ParcelNum.dll\""},
+      {"Percent",
+       "C:\\50% off",
+       "E:\\100%\\ESRIRegAsm.exe",
+       {},
+       "\"E:\\100%%\\ESRIRegAsm.exe\" /p:Desktop \"C:\\50%% off\\ParcelNum.dll\" /f:\"C:\\50%% "
+       "off\\ParcelNum.reg\"",
+       "\"E:\\100%%\\ESRIRegAsm.exe\" /p:Desktop /u \"C:\\50%% off\\ParcelNum.dll\""},
+      {"ShortForms",
+       "C:\\Caf\xC3\xA9",
+       "E:\\T\xC3\xBCls\\ESRIRegAsm.exe",
+       {{"C:\\Caf\xC3\xA9\\ParcelNum.dll", "C:\\CAFE~1\\PARCEL~1.DLL"},
+        {"C:\\Caf\xC3\xA9\\ParcelNum.reg", "C:\\CAFE~1\\PARCEL~1.REG"},
+        {"E:\\T\xC3\xBCls\\ESRIRegAsm.exe", "E:\\T%~1\\ESRIRE~1.EXE"}},
+       "\"E:\\T%%~1\\ESRIRE~1.EXE\" /p:Desktop \"C:\\CAFE~1\\PARCEL~1.DLL\" "
+       "/f:\"C:\\CAFE~1\\PARCEL~1.REG\"",
+       "\"E:\\T%%~1\\ESRIRE~1.EXE\" /p:Desktop /u \"C:\\CAFE~1\\PARCEL~1.DLL\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryHost host;
+    host.appPath = c.appPath;
+    host.shortNames = c.shortNames;
+    const std::string folder = ProgramFolderOf(c.appPath);
+    std::string text;
+    EXPECT_TRUE(MakeBatchFiles(host, Row(1), c.tool, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, text));
+    EXPECT_EQ(host.Contents(folder + "Register_Parcel_Numbering.bat"), c.registerLine + kNl);
+    EXPECT_EQ(host.Contents(folder + "Unregister_Parcel_Numbering.bat"), c.unregisterLine + kNl);
+    EXPECT_EQ(text,
+              "The following batch files have been created to Register and Unregister "
+              "Parcel Numbering Tools in ArcGIS 10:" +
+                  kNl + "  --> " + folder + "Register_Parcel_Numbering.bat" + kNl + "  --> " +
+                  folder + "Unregister_Parcel_Numbering.bat" + kNl);
+  }
 }
 
-TEST_F(RunTest, BatchFilesHoldOneCrLfLineNamingTheCatalogueCase) {
-  host.files.AddFile(kFolder + "PARCELNUM.DLL");
-  host.files.AddFile(kFolder + "parcelnum.REG");
-  const std::string report = Run();
-
-  EXPECT_EQ(
-      host.files.Contents(kFolder + "Register_Parcel_Numbering.bat"),
-      kQuotedTool + " /p:Desktop \"C:\\Ext\\ParcelNum.dll\" /f:\"C:\\Ext\\ParcelNum.reg\"\r\n");
-  EXPECT_EQ(host.files.Contents(kFolder + "Unregister_Parcel_Numbering.bat"),
-            kQuotedTool + " /p:Desktop /u \"C:\\Ext\\ParcelNum.dll\"\r\n");
-  EXPECT_NE(report.find(CreatedText(1, kFolder)), std::string::npos);
-  EXPECT_NE(report.find("  --> C:\\Ext\\PARCELNUM.DLL\r\n"), std::string::npos);
+TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
+  MemoryHost host;
+  host.HideAfterWrite(kFolder + "Unregister_Parcel_Numbering.bat");
+  std::string text;
+  EXPECT_TRUE(
+      MakeBatchFiles(host, Row(1), "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"}, text));
+  EXPECT_EQ(text,
+            "Failed to create batch files for Parcel Numbering Tools!\r\n"
+            "  --> Reason for failure unknown...\r\n\r\n"
+            "If you wish to manually make your own batch files, please paste the following text "
+            "into the files:\r\n"
+            "<-- Text to Register Parcel Numbering Tools -->\r\n"
+            "\"E:\\R.exe\" /p:Desktop \"C:\\Ext\\ParcelNum.dll\" /f:\"C:\\Ext\\ParcelNum.reg\"\r\n"
+            "\r\n"
+            "<-- Text to Unregister Parcel Numbering Tools-->\r\n"
+            "\"E:\\R.exe\" /p:Desktop /u \"C:\\Ext\\ParcelNum.dll\"\r\n\r\n");
 }
 
 TEST_F(RunTest, AllRowsGiveFortyFourFilesAndTextsInCatalogueOrder) {
-  for (int row = 22; row >= 1; --row) AddRow(host, row);  // disk order is not catalogue order
+  for (int row = 22; row >= 1; --row) AddRow(row);  // disk order is not catalogue order
   const std::string report = Run();
-
-  EXPECT_EQ(host.files.FilesIn(kFolder, "*.bat").size(), 44u);
-  std::string created;
-  for (int row = 1; row <= 22; ++row) created += CreatedText(row, kFolder) + "\r\n";
-  EXPECT_EQ(report.substr(0, report.find("If using Windows XP")),
-            "------< BATCH FILES SUCCESSFULLY CREATED >" + Dashes(32) + "\r\n\r\n" + created);
-}
-
-TEST_F(RunTest, RowsNeedBothOfTheirOwnFiles) {
-  host.files.AddFile(kFolder + "ParcelNum.dll");    // row 1 without its script
-  host.files.AddFile(kFolder + "PointImport.reg");  // row 2 without its library
-  for (const char* stem : {"Scheduler", "NoiseBuffer", "Bridge_data2"}) {
-    host.files.AddFile(kFolder + stem + ".dll");  // rows 3, 6, 8 with a same-stem script
-    host.files.AddFile(kFolder + stem + ".reg");
+  EXPECT_EQ(host.BatchFiles().size(), 44u);
+  std::size_t at = 0;
+  for (const auto& entry : ExtensionCatalogue()) {
+    SCOPED_TRACE(entry.ToolTitle);
+    at = report.find("Unregister " + entry.ToolTitle + " in ArcGIS 10:" + kNl + "  --> " + kFolder +
+                         entry.RegisterBat + kNl + "  --> " + kFolder + entry.UnregisterBat + kNl +
+                         kNl,
+                     at);
+    EXPECT_NE(at, std::string::npos);
   }
-  Run();
-  EXPECT_TRUE(host.files.FilesIn(kFolder, "*.bat").empty());
-
-  for (const char* script : {"CrewRoster.reg", "Ovel_Setup.reg", "Span2.reg"}) {
-    host.files.AddFile(kFolder + script);
-  }
-  Run();
-  EXPECT_EQ(host.files.FilesIn(kFolder, "*.bat"),
-            (std::vector<std::string>{
-                kFolder + "Register_Quorvane_Tools.bat", kFolder + "Unregister_Quorvane_Tools.bat",
-                kFolder + "Register_Noise_Buffer_Tools.bat",
-                kFolder + "Unregister_Noise_Buffer_Tools.bat",
-                kFolder + "Register_Bridge_Index.bat", kFolder + "Unregister_Bridge_Index.bat"}));
-}
-
-TEST_F(RunTest, AbsentRowsLeaveOldBatchFilesAndPresentRowsOverwrite) {
-  host.files.AddFile(kFolder + "Register_Parcel_Numbering.bat", "old\r\nlines\r\n");
-  host.files.AddFile(kFolder + "Register_Survey_Point_Import.bat", "old\r\nlines\r\n");
-  AddRow(host, 2);
-  Run();
-  EXPECT_EQ(host.files.Contents(kFolder + "Register_Parcel_Numbering.bat"), "old\r\nlines\r\n");
-  EXPECT_EQ(
-      host.files.Contents(kFolder + "Register_Survey_Point_Import.bat"),
-      kQuotedTool + " /p:Desktop \"C:\\Ext\\PointImport.dll\" /f:\"C:\\Ext\\PointImport.reg\"\r\n");
-}
-
-TEST_F(RunTest, DriveRootFolderIsNotDoubled) {
-  host.appPath = "C:\\";
-  host.files.AddFile("C:\\ParcelNum.dll");
-  host.files.AddFile("C:\\ParcelNum.reg");
-  const std::string report = Run();
-  EXPECT_EQ(host.files.Contents("C:\\Unregister_Parcel_Numbering.bat"),
-            kQuotedTool + " /p:Desktop /u \"C:\\ParcelNum.dll\"\r\n");
-  EXPECT_NE(report.find(CreatedText(1, "C:\\")), std::string::npos);
-}
-
-TEST_F(RunTest, RemoteDesktopToolPathIsWrittenUnchanged) {
-  host.files = MemoryFileSystem();
-  const std::string tool =
-      "\\\\tsclient\\C\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe";
-  host.files.AddFile(tool);
-  AddRow(host, 1);
-  const std::string report = Run();
-  EXPECT_EQ(host.files.Contents(kFolder + "Unregister_Parcel_Numbering.bat"),
-            "\"" + tool + "\" /p:Desktop /u \"C:\\Ext\\ParcelNum.dll\"\r\n");
-  EXPECT_NE(report.find("located at:\r\n  --> " + tool + "\r\n"), std::string::npos);
-}
-
-// cmd expands %...% even inside quotes, so the lines double it; the report shows the real path.
-TEST_F(RunTest, PercentInTheFolderIsDoubledOnlyInBatchLines) {
-  host.appPath = "C:\\50%\\Ext";
-  const std::string folder = "C:\\50%\\Ext\\";
-  for (int row : {1, 2}) {
-    host.files.AddFile(folder + Row(row).DllName);
-    host.files.AddFile(folder + Row(row).RegName);
-  }
-  host.files.HideAfterWrite(folder + "Register_Survey_Point_Import.bat");
-  const std::string report = Run();
-
-  const std::string unregisterLine =
-      kQuotedTool + " /p:Desktop /u \"C:\\50%%\\Ext\\ParcelNum.dll\"";
-  EXPECT_EQ(host.files.Contents(folder + "Unregister_Parcel_Numbering.bat"),
-            unregisterLine + "\r\n");
-  EXPECT_NE(report.find(CreatedText(1, folder)), std::string::npos);
-  EXPECT_NE(report.find("\r\n" + kQuotedTool +
-                        " /p:Desktop \"C:\\50%%\\Ext\\PointImport.dll\" /f:\"C:\\50%%\\Ext\\"
-                        "PointImport.reg\"\r\n"),
-            std::string::npos);
-  EXPECT_NE(report.find("Found 2 *.reg files in C:\\50%\\Ext\\...\r\n  --> C:\\50%\\Ext\\"),
-            std::string::npos);
-}
-
-TEST_F(RunTest, BatchFileMissingAfterWritingGivesTheFailureTextUnderSuccess) {
-  AddRow(host, 1);
-  host.files.HideAfterWrite(kFolder + "Unregister_Parcel_Numbering.bat");
-  const std::string report = Run();
-
-  const std::string expected =
-      "------< BATCH FILES SUCCESSFULLY CREATED >" + Dashes(32) +
-      "\r\n\r\n"
-      "Failed to create batch files for Parcel Numbering Tools!\r\n"
-      "  --> Reason for failure unknown...\r\n"
-      "\r\n"
-      "If you wish to manually make your own batch files, please paste the following text into "
-      "the files:\r\n"
-      "<-- Text to Register Parcel Numbering Tools -->\r\n" +
-      kQuotedTool +
-      " /p:Desktop \"C:\\Ext\\ParcelNum.dll\" /f:\"C:\\Ext\\ParcelNum.reg\"\r\n"
-      "\r\n"
-      "<-- Text to Unregister Parcel Numbering Tools-->\r\n" +
-      kQuotedTool +
-      " /p:Desktop /u \"C:\\Ext\\ParcelNum.dll\"\r\n"
-      "\r\n"
-      "\r\n"
-      "If using Windows XP";
-  EXPECT_EQ(report.substr(0, expected.size()), expected);
-  EXPECT_TRUE(host.files.Exists(kFolder + "Unregister_Parcel_Numbering.bat"));
 }
 
 }  // namespace

@@ -7,12 +7,6 @@
 namespace tarvic::test {
 namespace {
 
-TEST(ErrorLineText, ZeroIsEmptyOtherNumbersKeepTheirSign) {
-  EXPECT_EQ(ErrorLineText(0), "");
-  EXPECT_EQ(ErrorLineText(230), "Line : 230");
-  EXPECT_EQ(ErrorLineText(-7), "Line : -7");
-}
-
 TEST(ReportError, PutsTheExactMessageOnTheClipboardAndInAWarningBox) {
   MemoryHost host;
   host.clipboard = "before";
@@ -35,76 +29,61 @@ TEST(ReportError, PutsTheExactMessageOnTheClipboardAndInAWarningBox) {
   EXPECT_EQ(host.messageBoxes[0].prompt, expected);
   EXPECT_EQ(host.messageBoxes[0].style, 48);
   EXPECT_EQ(host.messageBoxes[0].title, "Problem Making Batch Files:");
+
+  host.clipboardFails = true;  // a busy clipboard must not hide the report
+  EXPECT_NO_THROW(ReportError(host, "x", 521, "busy"));
+  EXPECT_EQ(host.messageBoxes.size(), 2u);
 }
 
-TEST(ReportError, BusyClipboardStillShowsTheBox) {
-  MemoryHost host;
-  host.clipboardFails = true;
-  EXPECT_NO_THROW(ReportError(host, "cmdCopy_Click Error in frmBatch Line : 20", 521, "busy"));
-  ASSERT_EQ(host.messageBoxes.size(), 1u);
-  EXPECT_NE(host.messageBoxes[0].prompt.find("Description: busy\r\n"), std::string::npos);
-}
-
-TEST(ErrorTrap, SkipsTheRestOfTheBodyAndReportsOnce) {
+TEST(ErrorTrap, SkipsTheRestOfTheBodyAndNamesTheLastLineReached) {
   MemoryHost host;
   bool rest = false;
-  ErrorTrap trap(host, "Form_Load ", "Error in frmBatch");
-  trap.Run([&] {
-    trap.At(230);
-    host.WriteLineFile("Z:\\missing\\a.bat", "x");
-    rest = true;
-  });
+  for (const int line : {230, 0}) {
+    ErrorTrap trap(host, "Form_Load ", "Error in frmBatch");
+    trap.Run([&] {
+      if (line != 0) trap.At(line);
+      throw HostFailure(5, "Invalid procedure call");
+      rest = true;
+    });
+  }
   EXPECT_FALSE(rest);
-  ASSERT_EQ(host.messageBoxes.size(), 1u);
-  EXPECT_EQ(Lines(host.messageBoxes[0].prompt)[0], "Form_Load Error in frmBatch Line : 230");
-
-  ErrorTrap early(host, "Form_Load ", "Error in frmBatch");
-  early.Run([&] { throw HostFailure(5, "Invalid procedure call"); });
-  EXPECT_EQ(Lines(host.messageBoxes.at(1).prompt)[0], "Form_Load Error in frmBatch ");
+  ASSERT_EQ(host.messageBoxes.size(), 2u);
+  EXPECT_EQ(host.messageBoxes[0].prompt.rfind("Form_Load Error in frmBatch Line : 230\r\n", 0), 0u);
+  EXPECT_EQ(host.messageBoxes[1].prompt.rfind("Form_Load Error in frmBatch \r\n", 0), 0u);
 }
 
-TEST_F(RunTest, UnwritableFolderReportsEachPresentRowAndFallsBackToFailure) {
-  AddRow(host, 2);
-  AddRow(host, 1);
-  host.files.DenyWritesIn(kFolder);
+TEST_F(RunTest, EachFailingEntryIsReportedAndLosesOnlyItsRow) {
+  for (int row : {1, 2, 3}) AddRow(row);
+  host.Lock(kFolder + "Unregister_Parcel_Numbering.bat");
+  host.Lock(kFolder + "Register_Quorvane_Tools.bat");
   const std::string report = Run();
-
   ASSERT_EQ(host.messageBoxes.size(), 2u);
   for (const auto& box : host.messageBoxes) {
     EXPECT_EQ(Location(box), "MakeBatchFiles Error in frmBatch Line : <n>");
-    EXPECT_NE(box.prompt.find("Error Number = 75\r\nDescription: Path/File access error\r\n"),
+    EXPECT_NE(box.prompt.find("Error Number = 70\r\nDescription: Permission denied\r\n"),
               std::string::npos);
   }
   EXPECT_EQ(host.clipboard, host.messageBoxes[1].prompt);
-  EXPECT_EQ(report.rfind("------< BATCH FILES FAILURE >", 0), 0u);
-  EXPECT_TRUE(host.files.FilesIn(kFolder, "*.bat").empty());
+  EXPECT_EQ(host.BatchFiles(), (std::vector<std::string>{"Register_Parcel_Numbering.bat",
+                                                         "Register_Survey_Point_Import.bat",
+                                                         "Unregister_Survey_Point_Import.bat"}));
+  EXPECT_NE(report.find("Unregister Survey Point Import in"), std::string::npos);
+  EXPECT_EQ(report.find("Parcel Numbering Tools"), std::string::npos);
 }
 
-TEST_F(RunTest, LockedUnregisterFileLosesOnlyItsRow) {
-  for (int row : {1, 2, 3}) AddRow(host, row);
-  const std::string locked = kFolder + "Unregister_Survey_Point_Import.bat";
-  host.files.AddFile(locked, "old\r\n");
-  host.files.Lock(locked);
-  const std::string report = Run();
+TEST_F(RunTest, CopyPutsTheReportBoxOnTheClipboardEvenAfterAFailedRun) {
+  Run();
+  form.cmdCopy_Click();
+  EXPECT_EQ(host.clipboard, view.reportText);
+  EXPECT_NE(host.clipboard, "Text1");
 
-  ASSERT_EQ(host.messageBoxes.size(), 1u);
-  EXPECT_EQ(Location(host.messageBoxes[0]), "MakeBatchFiles Error in frmBatch Line : <n>");
-  EXPECT_NE(host.messageBoxes[0].prompt.find("Error Number = 70\r\nDescription: Permission denied"),
-            std::string::npos);
-  EXPECT_EQ(host.files.Contents(locked), "old\r\n");
-  EXPECT_TRUE(host.files.Exists(kFolder + "Register_Survey_Point_Import.bat"));
-  EXPECT_EQ(report.find("Survey Point Import"), std::string::npos);
-  EXPECT_NE(report.find("Unregister Parcel Numbering Tools in"), std::string::npos);
-  EXPECT_NE(report.find("Unregister Field Crew Scheduler in"), std::string::npos);
-}
-
-TEST_F(RunTest, FailingFolderListingEndsTheRunWithTheDesignText) {
-  AddRow(host, 1);
-  host.files.FailListing(kFolder, 52, "Bad file name or number");
-  EXPECT_EQ(Run(), "Text1");
+  host.FailListing(kFolder, 52);
+  view.reportText = "Text1";
+  Run();
+  form.cmdCopy_Click();
+  EXPECT_EQ(host.clipboard, "Text1");
   ASSERT_EQ(host.messageBoxes.size(), 1u);
   EXPECT_EQ(Location(host.messageBoxes[0]), "Form_Load Error in frmBatch Line : <n>");
-  EXPECT_TRUE(host.files.FilesIn(kFolder, "*.bat").empty());
 }
 
 }  // namespace

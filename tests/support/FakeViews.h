@@ -1,105 +1,63 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "ui/FormView.h"
+#include "ui/frmFindFile.h"
 
 namespace tarvic::test {
 
-// Window measures in twips. The frame is what the border and caption add to the inner area.
-struct Geometry {
-  double screenWidth = 28800;  // 1920 x 1080 pixels
-  double screenHeight = 16200;
-  double width = 0;
-  double height = 0;
-  double frameHeight = 0;
-  double left = 0;
-  double top = 0;
-  bool topmost = false;
-  bool closed = false;
-  double InnerHeight() const { return height - frameHeight; }
-};
-
-// The window part of a fake view. Unload closes the window and then runs the form's unload
-// handler, as the platform does.
+// A window in twips on a 1920 x 1080 screen. The frame is what border and caption add.
 template <class View>
 class FakeForm : public View {
  public:
-  Geometry geometry;
-  std::function<void()> onUnload;
+  double width, height, frameHeight, left = 0, top = 0;
+  bool topmost = false, closed = false;
 
-  void SetTopmost() override { geometry.topmost = true; }
-  double ScreenWidth() override { return geometry.screenWidth; }
-  double ScreenHeight() override { return geometry.screenHeight; }
-  double Width() override { return geometry.width; }
-  double Height() override { return geometry.height; }
-  double ScaleHeight() override { return geometry.InnerHeight(); }
-  void Move(double left, double top) override {
-    geometry.left = left;
-    geometry.top = top;
-  }
-  void SetHeight(double height) override { geometry.height = height; }
-  void Unload() override {
-    geometry.closed = true;
-    if (onUnload) onUnload();
-  }
+  FakeForm(double innerWidth, double innerHeight, double frame)
+      : width(innerWidth + 90), height(innerHeight + frame), frameHeight(frame) {}
+  double InnerHeight() const { return height - frameHeight; }
 
- protected:
-  FakeForm(double innerWidth, double innerHeight, double frameWidth, double frameHeight) {
-    geometry.width = innerWidth + frameWidth;
-    geometry.height = innerHeight + frameHeight;
-    geometry.frameHeight = frameHeight;
-  }
+  void SetTopmost() override { topmost = true; }
+  double ScreenWidth() override { return 28800; }
+  double ScreenHeight() override { return 16200; }
+  double Width() override { return width; }
+  double Height() override { return height; }
+  double ScaleHeight() override { return InnerHeight(); }
+  void Move(double x, double y) override { left = x, top = y; }
+  void SetHeight(double h) override { height = h; }
+  void Unload() override { closed = true; }
 };
 
-// The main window: a report box that starts with its design text.
 class FakeMainWindowView : public FakeForm<MainWindowView> {
  public:
-  explicit FakeMainWindowView(double frameHeight = 390) : FakeForm(8535, 4500, 90, frameHeight) {}
-
+  FakeMainWindowView() : FakeForm(8535, 4500, 390) {}
   std::string reportText = "Text1";
-  std::vector<std::string> reportTextsSet;
-
   std::string ReportText() override { return reportText; }
-  void SetReportText(const std::string& text) override {
-    reportText = text;
-    reportTextsSet.push_back(text);
-  }
+  void SetReportText(const std::string& text) override { reportText = text; }
 };
 
-// What the locate dialog shows at one moment.
-struct FindFileViewState {
-  std::string instructions = "Text1";
-  std::string path = "txtLookupPath";
-  bool okEnabled = true;
-  std::size_t caret = 0;
-  Geometry geometry;
-};
-
-// The locate dialog's controls. Setting the path text fires the change handler, as typing does.
+// Setting the path text fires the form's change event, as the platform does.
 class FakeFindFileView : public FakeForm<FindFileView> {
  public:
-  explicit FakeFindFileView(double frameHeight = 390) : FakeForm(6810, 3105, 90, frameHeight) {}
-
-  std::string instructions = "Text1";
-  std::string path = "txtLookupPath";
+  explicit FakeFindFileView(frmFindFile& form, double frame = 390)
+      : FakeForm(6810, 3105, frame), form_(form) {}
+  std::string instructions = "Text1", path = "txtLookupPath";
   bool okEnabled = true;
   std::size_t caret = 0;
-  std::function<void()> onPathChange;
-
-  FindFileViewState State() const { return {instructions, path, okEnabled, caret, geometry}; }
 
   void SetInstructionsText(const std::string& text) override { instructions = text; }
   std::string LookupPathText() override { return path; }
   void SetLookupPathText(const std::string& text) override {
     path = text;
-    if (onPathChange) onPathChange();
+    form_.txtLookupPath_Change();
   }
-  void SetLookupPathSelStart(std::size_t utf8Offset) override { caret = utf8Offset; }
+  void SetLookupPathSelStart(std::size_t offset) override { caret = offset; }
   void SetOkEnabled(bool enabled) override { okEnabled = enabled; }
+
+ private:
+  frmFindFile& form_;
 };
 
 }  // namespace tarvic::test

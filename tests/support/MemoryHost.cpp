@@ -1,20 +1,107 @@
 #include "MemoryHost.h"
 
+#include <algorithm>
+
+#include "batch/FolderScan.h"
 #include "batch/Text.h"
-#include "ui/frmFindFile.h"
 
 namespace tarvic::test {
 
 namespace {
-// A locator that never stops asking would otherwise hang the test run.
-constexpr std::size_t kMaxDialogs = 20;
+
+std::string NameOf(const std::string& path) {
+  return path.substr(path.rfind('\\') + 1);
+}
+
+bool WildMatch(std::string_view pattern, std::string_view name) {
+  if (pattern.empty()) return name.empty();
+  if (pattern[0] == '*') {
+    for (std::size_t skip = 0; skip <= name.size(); ++skip) {
+      if (WildMatch(pattern.substr(1), name.substr(skip))) return true;
+    }
+    return false;
+  }
+  return !name.empty() &&
+         (pattern[0] == '?' || EqualsIgnoreCase(pattern.substr(0, 1), name.substr(0, 1))) &&
+         WildMatch(pattern.substr(1), name.substr(1));
+}
+
+bool Holds(const std::vector<std::string>& paths, const std::string& path) {
+  return std::any_of(paths.begin(), paths.end(),
+                     [&](const std::string& p) { return EqualsIgnoreCase(p, path); });
+}
+
+template <class T>
+T TakeFront(std::deque<T>& queue, T whenEmpty) {
+  if (queue.empty()) return whenEmpty;
+  T front = queue.front();
+  queue.pop_front();
+  return front;
+}
+
 }  // namespace
+
+MemoryHost::Entry* MemoryHost::Find(const std::string& path) {
+  for (auto& e : entries_) {
+    if (EqualsIgnoreCase(e.path, path)) return &e;
+  }
+  return nullptr;
+}
+
+void MemoryHost::AddFile(const std::string& path, unsigned attributes) {
+  if (Entry* e = Find(path))
+    e->attributes = attributes;
+  else
+    entries_.push_back({path, attributes, ""});
+}
+
+std::string MemoryHost::Contents(const std::string& path) const {
+  const Entry* e = const_cast<MemoryHost*>(this)->Find(path);
+  return e ? e->contents : "";
+}
+
+std::vector<std::string> MemoryHost::BatchFiles() const {
+  return List(ProgramFolderOf(appPath) + "*.bat");
+}
+
+void MemoryHost::FailListing(const std::string& prefix, std::int32_t number) {
+  failingListings_[prefix] = number;
+}
+
+void MemoryHost::Lock(const std::string& path) {
+  locked_.push_back(path);
+}
+
+void MemoryHost::HideAfterWrite(const std::string& path) {
+  hiddenAfterWrite_.push_back(path);
+}
+
+std::vector<std::string> MemoryHost::List(const std::string& pattern) const {
+  for (const auto& [prefix, number] : failingListings_) {
+    if (EqualsIgnoreCase(pattern.substr(0, prefix.size()), prefix)) {
+      throw HostFailure(number, "Listing failed");
+    }
+  }
+  const auto slash = pattern.rfind('\\');
+  const std::string folder = pattern.substr(0, slash + 1);
+  std::string names = slash + 1 == pattern.size() ? "*" : pattern.substr(slash + 1);
+  // As through the platform's 8.3 aliases, "*.reg" also matches x.regx (X~1.REG).
+  if (names.starts_with("*.")) names += "*";
+  std::vector<std::string> found;
+  for (const auto& e : entries_) {
+    const bool listed = (e.attributes & (attr::kHidden | attr::kSystem | attr::kFolder)) == 0;
+    if (listed && EqualsIgnoreCase(e.path.substr(0, e.path.rfind('\\') + 1), folder) &&
+        WildMatch(names, NameOf(e.path))) {
+      found.push_back(NameOf(e.path));
+    }
+  }
+  return found;
+}
 
 std::string MemoryHost::Dir(const std::string& pattern) {
   dirCalls.push_back(pattern);
-  listing_.clear();
+  listing_ = List(pattern);
   next_ = 0;
-  listing_ = files.List(pattern);
   return DirNext();
 }
 
@@ -23,27 +110,33 @@ std::string MemoryHost::DirNext() {
 }
 
 bool MemoryHost::FileExists(const std::string& path) {
-  dirCalls.push_back(path);
-  return !files.List(path).empty();
+  return !List(path).empty();
 }
 
 std::string MemoryHost::Environ(const std::string& name) {
-  for (const auto& [key, value] : environment) {
-    if (EqualsIgnoreCase(key, name)) return value;
+  const auto it = environment.find(name);
+  return it == environment.end() ? "" : it->second;
+}
+
+std::string MemoryHost::CmdPathForm(const std::string& path) {
+  if (const auto it = shortNames.find(path); it != shortNames.end()) return it->second;
+  if (std::any_of(path.begin(), path.end(), [](char c) { return (c & 0x80) != 0; })) {
+    throw HostFailure(1113, "No mapping for the Unicode character exists");
   }
-  return "";
+  return path;
 }
 
 void MemoryHost::WriteLineFile(const std::string& path, const std::string& line) {
-  files.WriteLine(path, line);
+  if (Holds(locked_, path)) throw HostFailure(70, "Permission denied");
+  if (!Find(path)) entries_.push_back({path, attr::kNormal, ""});
+  Entry* e = Find(path);
+  e->contents = line + "\r\n";
+  if (Holds(hiddenAfterWrite_, path)) e->attributes = attr::kHidden;
 }
 
 int MemoryHost::MsgBox(const std::string& prompt, int style, const std::string& title) {
   messageBoxes.push_back({prompt, style, title});
-  if (messageBoxAnswers.empty()) return msgbox::kAnswerOk;
-  const int answer = messageBoxAnswers.front();
-  messageBoxAnswers.pop_front();
-  return answer;
+  return TakeFront(messageBoxAnswers, msgbox::kAnswerOk);
 }
 
 void MemoryHost::ClipboardSetText(const std::string& text) {
@@ -53,70 +146,13 @@ void MemoryHost::ClipboardSetText(const std::string& text) {
 
 std::string MemoryHost::ShowOpen(const std::string& filter, const std::string& initialFolder,
                                  const std::string& title) {
-  openCalls.push_back({filter, initialFolder, title});
-  if (showOpenFails) throw HostFailure(32755, "Dialog failed");
-  if (openAnswers.empty()) return "";
-  std::string answer = openAnswers.front();
-  openAnswers.pop_front();
-  return answer;
+  openCalls.push_back(filter + "|" + initialFolder + "|" + title);
+  return TakeFront(openAnswers, std::string());
 }
 
 std::string MemoryHost::ShowLocateDialog() {
-  if (dialogs.size() >= kMaxDialogs) throw HostFailure(51, "Too many locate dialogs");
-  frmFindFile form(*this);
-  FakeFindFileView view;
-  view.onPathChange = [&] { form.txtLookupPath_Change(); };
-  form.Attach(&view);
-  form.Form_Load();
-
-  DialogRecord record;
-  record.afterLoad = view.State();
-  record.answerAfterLoad = form.Answer();
-  while (!view.geometry.closed) {
-    if (userActions.empty()) {
-      record.scriptRanOut = true;
-      view.Unload();
-      break;
-    }
-    const UserAction action = userActions.front();
-    userActions.pop_front();
-    switch (action.kind) {
-      case UserAction::kType:
-        view.SetLookupPathText(action.text);
-        break;
-      case UserAction::kOk:
-        if (view.okEnabled) {
-          form.cmdOK_Click();
-        } else {
-          ++record.ignoredOkPresses;
-        }
-        break;
-      case UserAction::kCancel:
-        form.cmdCancel_Click();
-        break;
-      case UserAction::kCloseBox:
-        view.Unload();
-        break;
-      case UserAction::kBrowse:
-        form.cmdSelLookup_Click();
-        break;
-    }
-  }
-  record.atClose = view.State();
-  dialogs.push_back(record);
-  return form.Answer();
-}
-
-std::string MemoryHost::CmdPathForm(const std::string& path) {
-  return path;
-}
-
-std::vector<MessageBoxCall> MemoryHost::BoxesTitled(const std::string& title) const {
-  std::vector<MessageBoxCall> boxes;
-  for (const auto& box : messageBoxes) {
-    if (box.title == title) boxes.push_back(box);
-  }
-  return boxes;
+  ++locateDialogs;
+  return TakeFront(locateAnswers, std::string("Cancel"));
 }
 
 }  // namespace tarvic::test

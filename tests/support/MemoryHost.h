@@ -6,32 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "FakeViews.h"
-#include "MemoryFileSystem.h"
 #include "host/Host.h"
 
 namespace tarvic::test {
 
-// One step of the user in the locate dialog.
-struct UserAction {
-  enum Kind { kType, kOk, kCancel, kCloseBox, kBrowse } kind;
-  std::string text;  // what kType types
-};
-inline UserAction Type(std::string text) {
-  return {UserAction::kType, std::move(text)};
-}
-inline UserAction PressOk() {
-  return {UserAction::kOk, ""};
-}
-inline UserAction PressCancel() {
-  return {UserAction::kCancel, ""};
-}
-inline UserAction CloseBox() {
-  return {UserAction::kCloseBox, ""};
-}
-inline UserAction Browse() {
-  return {UserAction::kBrowse, ""};
-}
+// File attributes as the platform numbers them.
+namespace attr {
+constexpr unsigned kNormal = 0;
+constexpr unsigned kReadOnly = 1;
+constexpr unsigned kHidden = 2;
+constexpr unsigned kSystem = 4;
+constexpr unsigned kFolder = 16;
+}  // namespace attr
 
 struct MessageBoxCall {
   std::string prompt;
@@ -39,43 +25,31 @@ struct MessageBoxCall {
   std::string title;
 };
 
-struct ShowOpenCall {
-  std::string filter;
-  std::string initialFolder;
-  std::string title;
-};
-
-// One locate dialog as the user met it.
-struct DialogRecord {
-  FindFileViewState afterLoad;
-  std::string answerAfterLoad;  // the owner's answer once the dialog had loaded
-  FindFileViewState atClose;
-  int ignoredOkPresses = 0;   // presses of a disabled OK
-  bool scriptRanOut = false;  // closed by its close box because no action was left
-};
-
-// A whole machine in memory: files, environment, message boxes, clipboard and the user.
+// A whole machine in memory. Paths match without regard to letter case; a listing returns names
+// in their stored case, in the order the files were added. The console code page is ASCII.
 class MemoryHost : public Host {
  public:
-  MemoryFileSystem files;
   std::string appPath = "C:\\Ext";
   AppVersion version{1, 0, 39};
   std::map<std::string, std::string> environment;
-
   std::vector<std::string> dirCalls;
-
+  std::map<std::string, std::string> shortNames;  // full path -> its 8.3 form
+  std::deque<std::string> locateAnswers;          // "Cancel" once empty
+  int locateDialogs = 0;
   std::deque<int> messageBoxAnswers;  // OK once empty
   std::vector<MessageBoxCall> messageBoxes;
-
   std::string clipboard;
   bool clipboardFails = false;
-
   std::deque<std::string> openAnswers;  // "" (cancelled) once empty
-  bool showOpenFails = false;
-  std::vector<ShowOpenCall> openCalls;
+  std::vector<std::string> openCalls;   // filter, folder and title, joined by '|'
 
-  std::deque<UserAction> userActions;
-  std::vector<DialogRecord> dialogs;
+  void AddFile(const std::string& path, unsigned attributes = attr::kNormal);
+  std::string Contents(const std::string& path) const;  // "" when missing
+  std::vector<std::string> BatchFiles() const;          // bare names of *.bat, listing order
+  // A listing whose pattern begins with `prefix` fails.
+  void FailListing(const std::string& prefix, std::int32_t number);
+  void Lock(const std::string& path);            // writing it fails, the file is left as it was
+  void HideAfterWrite(const std::string& path);  // written, then no listing sees it
 
   std::string AppPath() override { return appPath; }
   AppVersion Version() override { return version; }
@@ -83,18 +57,26 @@ class MemoryHost : public Host {
   std::string DirNext() override;
   bool FileExists(const std::string& path) override;
   std::string Environ(const std::string& name) override;
+  std::string CmdPathForm(const std::string& path) override;
   void WriteLineFile(const std::string& path, const std::string& line) override;
   int MsgBox(const std::string& prompt, int style, const std::string& title) override;
   void ClipboardSetText(const std::string& text) override;
   std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                        const std::string& title) override;
   std::string ShowLocateDialog() override;
-  std::string CmdPathForm(const std::string& path) override;
-
-  // Message boxes with the given title.
-  std::vector<MessageBoxCall> BoxesTitled(const std::string& title) const;
 
  private:
+  struct Entry {
+    std::string path;
+    unsigned attributes;
+    std::string contents;
+  };
+  Entry* Find(const std::string& path);
+  std::vector<std::string> List(const std::string& pattern) const;
+
+  std::vector<Entry> entries_;
+  std::map<std::string, std::int32_t> failingListings_;
+  std::vector<std::string> locked_, hiddenAfterWrite_;
   std::vector<std::string> listing_;
   std::size_t next_ = 0;
 };
