@@ -1,6 +1,7 @@
 #include "batch/ToolLocator.h"
 
 #include "batch/Text.h"
+#include "batch/TypedToolPath.h"
 
 namespace tarvic {
 
@@ -14,13 +15,6 @@ const std::array<std::string, 6>& ToolCandidates() {
       "D:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
   };
   return candidates;
-}
-
-bool TypedToolPathExists(Host& host, const std::string& path) {
-  // Batch files that call a folder or a pattern cannot work, so only a plain file name passes.
-  if (!path.empty() && (path.back() == '\\' || path.back() == '/')) return false;
-  if (path.find_first_of("*?") != std::string::npos) return false;
-  return !host.Dir(path).empty();
 }
 
 namespace {

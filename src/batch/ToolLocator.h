@@ -28,8 +28,4 @@ struct ToolLocation {
 // to the caller's trap.
 ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap);
 
-// The direct check of a typed path: it must name one existing normal file, not a folder or a
-// pattern. Throws when the listing itself fails.
-bool TypedToolPathExists(Host& host, const std::string& path);
-
 }  // namespace tarvic

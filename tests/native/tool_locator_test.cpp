@@ -2,6 +2,7 @@
 
 #include "RunFixture.h"
 #include "batch/ToolLocator.h"
+#include "batch/TypedToolPath.h"
 
 namespace tarvic::test {
 namespace {
@@ -117,14 +118,15 @@ TEST_F(LocatorTest, AcceptedPathIsUsedExactlyAsTyped) {
   EXPECT_TRUE(host.messageBoxes.empty());
 }
 
-// Batch files cannot call a folder or a pattern.
+// Batch files cannot call a folder or a pattern, and Windows reads < > " as wildcards and
+// starts elevated batch files in System32: only a fully qualified file name is accepted.
 TEST(TypedToolPath, RefusedShapesNeverReachTheListing) {
-  for (const std::string typed : {
-           "E:\\Tools\\",
-           "E:\\Tools/",
-           "E:\\Tools\\ESRI*.exe",
-           "E:\\Tools\\ESRIRegAsm.ex?",
-       }) {
+  for (const std::string typed :
+       {"E:\\Tools\\", "E:\\Tools/", "E:\\Tools\\ESRI*.exe", "E:\\Tools\\ESRIRegAsm.ex?",
+        "E:\\Tools\\ESRIRegAsm.ex>", "E:\\Tools\\ESRIRegAsm.e<e", "\"E:\\Tools\\ESRIRegAsm.exe\"",
+        "E:\\Tools\\a|b.exe", "E:\\Tools\\a\tb.exe", "E:\\Tools\\a:b.exe", "ESRIRegAsm.exe",
+        "C:ESRIRegAsm.exe", "\\Tools\\ESRIRegAsm.exe", "\\\\server", "\\\\\\share\\a.exe",
+        "\\\\server\\\\a.exe", "E:/Tools/ESRIRegAsm.exe"}) {
     SCOPED_TRACE(typed);
     MemoryHost host;
     host.locateAnswers = {typed};
