@@ -26,12 +26,13 @@ std::string Quoted(const std::string& cmdPath) {
 }  // namespace
 
 std::string RegisterLine(const std::string& toolPath, const std::string& dllPath,
-                         const std::string& regPath) {
-  return Quoted(toolPath) + " /p:Desktop " + Quoted(dllPath) + " /f:" + Quoted(regPath);
+                         const std::string& regPath, bool silent) {
+  return Quoted(toolPath) + " /p:Desktop " + Quoted(dllPath) + " /f:" + Quoted(regPath) +
+         (silent ? " /s" : "");
 }
 
-std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath) {
-  return Quoted(toolPath) + " /p:Desktop /u " + Quoted(dllPath);
+std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath, bool silent) {
+  return Quoted(toolPath) + " /p:Desktop /u " + Quoted(dllPath) + (silent ? " /s" : "");
 }
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
@@ -56,7 +57,8 @@ std::string BatchFailureText(const ExtensionEntry& entry, const std::string& reg
 
 bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& regAsmPath,
                     const std::vector<std::string>& foundDlls,
-                    const std::vector<std::string>& foundRegs, std::string& entryText) {
+                    const std::vector<std::string>& foundRegs, bool silentTool,
+                    std::string& entryText) {
   bool result = false;
   ErrorTrap trap(host, "MakeBatchFiles ", "Error in frmBatch");
   trap.Run([&] {
@@ -74,9 +76,9 @@ bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& 
     // Only present files have a short name to fall back on.
     const std::string toolPath = host.CmdPathForm(regAsmPath);
     const std::string dllPath = host.CmdPathForm(programFolder + entry.DllName);
-    const std::string registerLine =
-        RegisterLine(toolPath, dllPath, host.CmdPathForm(programFolder + entry.RegName));
-    const std::string unregisterLine = UnregisterLine(toolPath, dllPath);
+    const std::string registerLine = RegisterLine(
+        toolPath, dllPath, host.CmdPathForm(programFolder + entry.RegName), silentTool);
+    const std::string unregisterLine = UnregisterLine(toolPath, dllPath, silentTool);
     trap.At(70);
     const std::string registerBatPath = programFolder + entry.RegisterBat;
     const std::string unregisterBatPath = programFolder + entry.UnregisterBat;

@@ -10,10 +10,10 @@ namespace tarvic {
 
 // The one command line of each batch file, from paths already in the form cmd reads
 // (Host::CmdPathForm). Paths are quoted, and each % is doubled so that cmd passes it through
-// literally.
+// literally. A silent line ends with /s, so that the tool shows no box of its own.
 std::string RegisterLine(const std::string& toolPath, const std::string& dllPath,
-                         const std::string& regPath);
-std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath);
+                         const std::string& regPath, bool silent);
+std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath, bool silent);
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
                              const std::string& unregisterBatPath);
@@ -26,6 +26,7 @@ std::string BatchFailureText(const ExtensionEntry& entry, const std::string& reg
 // reported through the procedure's own trap.
 bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& regAsmPath,
                     const std::vector<std::string>& foundDlls,
-                    const std::vector<std::string>& foundRegs, std::string& entryText);
+                    const std::vector<std::string>& foundRegs, bool silentTool,
+                    std::string& entryText);
 
 }  // namespace tarvic

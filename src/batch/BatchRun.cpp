@@ -10,13 +10,15 @@
 
 namespace tarvic {
 
-std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap) {
+std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
+                     const RunOptions& options, RunOutcome& outcome) {
   trap.At(200);
   const FolderScan scan = ScanProgramFolder(host);
   trap.At(210);
   std::string reportText = FoundFilesParagraphs(scan);
 
-  const ToolLocation tool = LocateTool(host, returnDirValue, trap);
+  const ToolLocation tool = LocateTool(host, returnDirValue, trap, options.toolPath);
+  outcome.toolMissing = !tool.ToolLocated;
 
   trap.At(500);
   const std::string richTextAlert = CheckRichTextControl(host);
@@ -34,14 +36,15 @@ std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap
     for (const ExtensionEntry& entry : ExtensionCatalogue()) {
       trap.At(540);
       std::string entryText;
-      const bool created =
-          MakeBatchFiles(host, entry, tool.RegAsmPath, scan.FoundDlls, scan.FoundRegs, entryText);
+      const bool created = MakeBatchFiles(host, entry, tool.RegAsmPath, scan.FoundDlls,
+                                          scan.FoundRegs, options.silentTool, entryText);
       trap.At(550);
       if (created) createdList += entryText + std::string(kCrLf);
       anyCreated = anyCreated || created;
     }
 
     trap.At(560);
+    outcome.anyCreated = anyCreated;
     reportText = anyCreated ? SuccessSection(createdList, richTextAlert) + reportText
                             : FailureSection(reportText);
   }

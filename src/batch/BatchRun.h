@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "batch/ToolLocator.h"
@@ -8,10 +9,24 @@
 
 namespace tarvic {
 
+// What the command line changes in a run.
+struct RunOptions {
+  bool silentTool = false;              // batch lines end with /s
+  std::optional<std::string> toolPath;  // replaces the six fixed places
+};
+
+// What the exit code of an unattended run is made of. A run cut short by a failure leaves
+// the flags as far as it got.
+struct RunOutcome {
+  bool toolMissing = false;
+  bool anyCreated = false;
+};
+
 // Steps 2 to 8 of the load handler: scan, locate the tool, check the rich-text control, write
 // the batch files and assemble the report. Returns the text for the report box. Failures
 // outside the batch-file writer throw to the load handler's trap, which marks lines through
 // `trap`.
-std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap);
+std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
+                     const RunOptions& options, RunOutcome& outcome);
 
 }  // namespace tarvic

@@ -27,13 +27,20 @@ std::string ProblemFindingText(const std::string& path) {
 
 }  // namespace
 
-ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap) {
+ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
+                        const std::optional<std::string>& toolPath) {
   const auto& candidates = ToolCandidates();
   ToolLocation where;
   trap.At(300);
-  where.RegAsmPath = candidates[0];
+  if (toolPath) {
+    // A given path that fails counts as not found, as a fixed place would.
+    const bool found = IsUsableToolPathShape(*toolPath) && !returnDirValue(*toolPath).empty();
+    where.RegAsmPath = found ? *toolPath : std::string();
+  } else {
+    where.RegAsmPath = candidates[0];
+  }
   // Every probe runs; once one succeeds the later ones re-probe and keep the same path.
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
+  for (std::size_t i = 0; i < candidates.size() && !toolPath; ++i) {
     trap.At(static_cast<std::int32_t>(310 + 10 * i));
     if (returnDirValue(where.RegAsmPath).empty()) {
       where.RegAsmPath = (i + 1 < candidates.size()) ? candidates[i + 1] : std::string();

@@ -47,10 +47,12 @@ MainWindowView& frmBatch::View() {
 
 void frmBatch::Form_Load() {
   ErrorTrap trap(host_, "Form_Load ", kForm);
+  outcome_ = {};
   trap.Run([&] {
     PlaceForm(View(), layout::batch::cmdClose.Bottom(), trap, 100);
     const std::string report = RunBatch(
-        host_, [this](const std::string& path) { return ReturnDirValue(path); }, trap);
+        host_, [this](const std::string& path) { return ReturnDirValue(path); }, trap, options_,
+        outcome_);
     trap.At(600);
     View().SetReportText(report);
   });

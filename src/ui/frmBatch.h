@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/BatchRun.h"
 #include "host/Host.h"
 #include "ui/FormView.h"
 
@@ -11,7 +12,8 @@ namespace tarvic {
 // The main window's logic: its load handler is the whole batch run.
 class frmBatch {
  public:
-  explicit frmBatch(Host& host) : host_(host) {}
+  explicit frmBatch(Host& host, RunOptions options = {})
+      : host_(host), options_(std::move(options)) {}
 
   // The window the logic drives; set before Form_Load.
   void Attach(MainWindowView* view) { view_ = view; }
@@ -23,11 +25,16 @@ class frmBatch {
   // Bare name of the first normal file matching the path; "" when missing or on any failure.
   std::string ReturnDirValue(const std::string& strESRIPath);
 
+  // How far the load handler's run got.
+  const RunOutcome& Outcome() const { return outcome_; }
+
  private:
   MainWindowView& View();
 
   Host& host_;
   MainWindowView* view_ = nullptr;
+  RunOptions options_;
+  RunOutcome outcome_;
   // Network shares that failed to answer a probe in this run; see ReturnDirValue.
   std::vector<std::string> unreachableShares_;
 };

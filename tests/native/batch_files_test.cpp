@@ -57,7 +57,8 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
     host.shortNames = c.shortNames;
     const std::string folder = ProgramFolderOf(c.appPath);
     std::string text;
-    EXPECT_TRUE(MakeBatchFiles(host, Row(1), c.tool, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, text));
+    EXPECT_TRUE(
+        MakeBatchFiles(host, Row(1), c.tool, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, false, text));
     EXPECT_EQ(host.Contents(folder + "Register_Parcel_Numbering.bat"), c.registerLine + kNl);
     EXPECT_EQ(host.Contents(folder + "Unregister_Parcel_Numbering.bat"), c.unregisterLine + kNl);
     EXPECT_EQ(text,
@@ -73,7 +74,7 @@ TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
   host.HideAfterWrite(kFolder + "Unregister_Parcel_Numbering.bat");
   std::string text;
   EXPECT_TRUE(
-      MakeBatchFiles(host, Row(1), "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"}, text));
+      MakeBatchFiles(host, Row(1), "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"}, false, text));
   EXPECT_EQ(text,
             "Failed to create batch files for Parcel Numbering Tools!\r\n"
             "  --> Reason for failure unknown...\r\n\r\n"

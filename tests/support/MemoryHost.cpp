@@ -126,12 +126,21 @@ std::string MemoryHost::CmdPathForm(const std::string& path) {
   return path;
 }
 
-void MemoryHost::WriteLineFile(const std::string& path, const std::string& line) {
+void MemoryHost::WriteBytesFile(const std::string& path, const std::string& bytes) {
   if (Holds(locked_, path)) throw HostFailure(70, "Permission denied");
   if (!Find(path)) entries_.push_back({path, attr::kNormal, ""});
   Entry* e = Find(path);
-  e->contents = line + "\r\n";
+  e->contents = bytes;
   if (Holds(hiddenAfterWrite_, path)) e->attributes = attr::kHidden;
+}
+
+void MemoryHost::WriteLineFile(const std::string& path, const std::string& line) {
+  WriteBytesFile(path, line + "\r\n");
+}
+
+bool MemoryHost::PrintToConsole(const std::string& text) {
+  if (hasConsole) console += text;
+  return hasConsole;
 }
 
 int MemoryHost::MsgBox(const std::string& prompt, int style, const std::string& title) {

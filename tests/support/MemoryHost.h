@@ -42,6 +42,9 @@ class MemoryHost : public Host {
   bool clipboardFails = false;
   std::deque<std::string> openAnswers;  // "" (cancelled) once empty
   std::vector<std::string> openCalls;   // filter, folder and title, joined by '|'
+  std::vector<std::string> arguments;
+  bool hasConsole = false;
+  std::string console;
 
   void AddFile(const std::string& path, unsigned attributes = attr::kNormal);
   std::string Contents(const std::string& path) const;  // "" when missing
@@ -64,6 +67,9 @@ class MemoryHost : public Host {
   std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                        const std::string& title) override;
   std::string ShowLocateDialog() override;
+  std::vector<std::string> Arguments() override { return arguments; }
+  void WriteBytesFile(const std::string& path, const std::string& bytes) override;
+  bool PrintToConsole(const std::string& text) override;
 
  private:
   struct Entry {

@@ -1,0 +1,69 @@
+#include "cli/CommandLine.h"
+
+#include "batch/Text.h"
+
+namespace tarvic {
+
+namespace {
+
+std::string Unquoted(const std::string& value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+// Applies one argument; false when it is no switch this program knows.
+bool Apply(const std::string& argument, CommandLine& line) {
+  if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return false;
+  const std::string body = argument.substr(1);
+  const auto colon = body.find(':');
+  const std::string name = body.substr(0, colon);
+  if (colon == std::string::npos) {
+    if (EqualsIgnoreCase(name, "quiet"))
+      line.quiet = true;
+    else if (name == "?")
+      line.help = true;
+    else
+      return false;
+    return true;
+  }
+  const std::string value = Unquoted(body.substr(colon + 1));
+  if (value.empty()) return false;
+  if (EqualsIgnoreCase(name, "tool"))
+    line.toolPath = value;
+  else if (EqualsIgnoreCase(name, "log"))
+    line.logFile = value;
+  else
+    return false;
+  return true;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  // Every argument is read, so that /quiet keeps the usage out of a box even on a bad line.
+  for (const auto& argument : arguments) {
+    if (!Apply(argument, line) && !line.Bad())
+      line.badArgument = argument.empty() ? "\"\"" : argument;
+  }
+  return line;
+}
+
+std::string UsageText() {
+  return "Usage: Tarvic_Kit.exe [/quiet] [/tool:PATH] [/log:FILE] [/?]\r\n"
+         "\r\n"
+         "  /quiet      Run without any window, dialog, message box or clipboard. The batch\r\n"
+         "              files call ESRIRegAsm.exe with /s, so that it shows no box either.\r\n"
+         "  /tool:PATH  Use ESRIRegAsm.exe at PATH (fully qualified; quoted when it holds\r\n"
+         "              spaces) instead of looking for it.\r\n"
+         "  /log:FILE   Write the report and any error reports to FILE (UTF-8).\r\n"
+         "  /?          Show this text.\r\n"
+         "\r\n"
+         "Exit codes: 0 batch files written for every extension present; 1 no extension\r\n"
+         "present; 2 ESRIRegAsm.exe not found; 3 a failure was reported (see the log);\r\n"
+         "4 the log could not be written; 87 bad command line, nothing was run.\r\n";
+}
+
+}  // namespace tarvic
