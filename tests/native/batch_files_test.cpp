@@ -2,76 +2,60 @@
 
 #include "RunFixture.h"
 #include "batch/BatchFileWriter.h"
-#include "batch/FolderScan.h"
 
 namespace tarvic::test {
 namespace {
 
-struct LineCase {
-  const char* name;
-  std::string appPath, tool;
-  std::map<std::string, std::string> shortNames;
-  std::string registerLine, unregisterLine;  // without the CR LF
-};
-
-// The catalogue's letter case is written, not the disk's; % is doubled, as cmd would expand it
-// even inside quotes; paths the console code page cannot hold go in their 8.3 form.
+// The catalogue's letter case is written, not the disk's; % is doubled, as cmd expands it even
+// inside quotes; a path the console code page cannot hold goes in its 8.3 form.
 TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
-  const std::string tsclient =
-      "\\\\tsclient\\C\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe";
-  const std::vector<LineCase> cases = {
-      {"CatalogueCase",
-       "C:\\Ext",
-       kFirstCandidate,
-       {},
-       "\"" + kFirstCandidate +
-           "\" /p:Desktop \"C:\\Ext\\ParcelNum.dll\" /f:\"C:\\Ext\\ParcelNum.reg\"",
-       "\"" + kFirstCandidate + "\" /p:Desktop /u \"C:\\Ext\\ParcelNum.dll\""},
-      {"DriveRoot",
-       "C:\\",
-       tsclient,
-       {},
-       "\"" + tsclient + "\" /p:Desktop \"C:\\ParcelNum.dll\" /f:\"C:\\ParcelNum.reg\"",
-       "\"" + tsclient + "\" /p:Desktop /u \"C:\\ParcelNum.dll\""},
-      {"Percent",
-       "C:\\50% off",
-       "E:\\100%\\ESRIRegAsm.exe",
-       {},
-       "\"E:\\100%%\\ESRIRegAsm.exe\" /p:Desktop \"C:\\50%% off\\ParcelNum.dll\" /f:\"C:\\50%% "
-       "off\\ParcelNum.reg\"",
-       "\"E:\\100%%\\ESRIRegAsm.exe\" /p:Desktop /u \"C:\\50%% off\\ParcelNum.dll\""},
-      {"ShortForms",
-       "C:\\Caf\xC3\xA9",
-       "E:\\T\xC3\xBCls\\ESRIRegAsm.exe",
-       {{"C:\\Caf\xC3\xA9\\ParcelNum.dll", "C:\\CAFE~1\\PARCEL~1.DLL"},
-        {"C:\\Caf\xC3\xA9\\ParcelNum.reg", "C:\\CAFE~1\\PARCEL~1.REG"},
-        {"E:\\T\xC3\xBCls\\ESRIRegAsm.exe", "E:\\T%~1\\ESRIRE~1.EXE"}},
-       "\"E:\\T%%~1\\ESRIRE~1.EXE\" /p:Desktop \"C:\\CAFE~1\\PARCEL~1.DLL\" "
-       "/f:\"C:\\CAFE~1\\PARCEL~1.REG\"",
-       "\"E:\\T%%~1\\ESRIRE~1.EXE\" /p:Desktop /u \"C:\\CAFE~1\\PARCEL~1.DLL\""},
+  const std::string ts = "\\\\tsclient\\C\\Program Files (x86)\\ESRIRegAsm.exe";
+  const std::string cafe = "C:\\Caf\xC3\xA9", tool = "E:\\T\xC3\xBCls\\ESRIRegAsm.exe";
+  struct Case {
+    std::string appPath, folder, tool, cmdFolder, cmdTool;
+    std::map<std::string, std::string> shortNames;
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& c :
+       std::vector<Case>{{"C:\\Ext", kFolder, kFirstCandidate, kFolder, kFirstCandidate, {}},
+                         {"C:\\", "C:\\", ts, "C:\\", ts, {}},
+                         {"C:\\50% off",
+                          "C:\\50% off\\",
+                          "E:\\1%\\R.exe",
+                          "C:\\50%% off\\",
+                          "E:\\1%%\\R.exe",
+                          {}},
+                         {cafe,
+                          cafe + "\\",
+                          tool,
+                          "C:\\CAFE~1\\",
+                          "E:\\T%%~1\\ESRIRE~1.EXE",
+                          {{cafe + "\\ParcelNum.dll", "C:\\CAFE~1\\ParcelNum.dll"},
+                           {cafe + "\\ParcelNum.reg", "C:\\CAFE~1\\ParcelNum.reg"},
+                           {tool, "E:\\T%~1\\ESRIRE~1.EXE"}}}}) {
+    SCOPED_TRACE(c.appPath);
     MemoryHost host;
     host.appPath = c.appPath;
     host.shortNames = c.shortNames;
-    const std::string folder = ProgramFolderOf(c.appPath);
     std::string text;
     EXPECT_TRUE(
         MakeBatchFiles(host, Row(1), c.tool, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, false, text));
-    EXPECT_EQ(host.Contents(folder + "Register_Parcel_Numbering.bat"), c.registerLine + kNl);
-    EXPECT_EQ(host.Contents(folder + "Unregister_Parcel_Numbering.bat"), c.unregisterLine + kNl);
+    const std::string quotedTool = "\"" + c.cmdTool + "\" /p:Desktop ";
+    EXPECT_EQ(host.Contents(c.folder + "Register_Parcel_Numbering.bat"),
+              quotedTool + "\"" + c.cmdFolder + "ParcelNum.dll\" /f:\"" + c.cmdFolder +
+                  "ParcelNum.reg\"\r\n");
+    EXPECT_EQ(host.Contents(c.folder + "Unregister_Parcel_Numbering.bat"),
+              quotedTool + "/u \"" + c.cmdFolder + "ParcelNum.dll\"\r\n");
     EXPECT_EQ(text,
               "The following batch files have been created to Register and Unregister "
-              "Parcel Numbering Tools in ArcGIS 10:" +
-                  kNl + "  --> " + folder + "Register_Parcel_Numbering.bat" + kNl + "  --> " +
-                  folder + "Unregister_Parcel_Numbering.bat" + kNl);
+              "Parcel Numbering Tools in ArcGIS 10:\r\n  --> " +
+                  c.folder + "Register_Parcel_Numbering.bat\r\n  --> " + c.folder +
+                  "Unregister_Parcel_Numbering.bat\r\n");
   }
 }
 
 TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
   MemoryHost host;
-  host.HideAfterWrite(kFolder + "Unregister_Parcel_Numbering.bat");
+  host.hiddenAfterWrite = {kFolder + "Unregister_Parcel_Numbering.bat"};
   std::string text;
   EXPECT_TRUE(
       MakeBatchFiles(host, Row(1), "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"}, false, text));
@@ -93,12 +77,11 @@ TEST_F(RunTest, AllRowsGiveFortyFourFilesAndTextsInCatalogueOrder) {
   EXPECT_EQ(host.BatchFiles().size(), 44u);
   std::size_t at = 0;
   for (const auto& entry : ExtensionCatalogue()) {
-    SCOPED_TRACE(entry.ToolTitle);
-    at = report.find("Unregister " + entry.ToolTitle + " in ArcGIS 10:" + kNl + "  --> " + kFolder +
+    at = report.find(entry.ToolTitle + " in ArcGIS 10:" + kNl + "  --> " + kFolder +
                          entry.RegisterBat + kNl + "  --> " + kFolder + entry.UnregisterBat + kNl +
                          kNl,
                      at);
-    EXPECT_NE(at, std::string::npos);
+    EXPECT_NE(at, std::string::npos) << entry.ToolTitle;
   }
 }
 

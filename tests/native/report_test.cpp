@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "RunFixture.h"
-#include "batch/FolderScan.h"
 #include "batch/RichTextCheck.h"
 
 namespace tarvic::test {
 namespace {
 
-const std::string kInstructions =
-    "If using Windows XP, you should be able to register and unregister the tools simply by "
-    "double-clicking on the batch files listed above.  If using Windows Vista or Windows 7, you "
-    "must right-click on the batch file and select 'Run as Administrator'.";
 const std::string kLocatedAt =
     "ESRIRegAsm.exe located at:" + kNl + "  --> " + kFirstCandidate + kNl + kNl;
 
@@ -19,16 +14,26 @@ std::string Found(const std::string& reg, const std::string& dll) {
          "Found 1 *.dll files in C:\\Ext\\..." + kNl + "  --> C:\\Ext\\" + dll + kNl;
 }
 
+// Only the last four characters decide what the scan collects, without regard to case; hidden,
+// system and folder entries are not listed.
 TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
-  AddRow(1);
+  for (const char* name : {"PARCELNUM.DLL", "x.dll.bak", "x.regx", "parcelnum.REG", "n.txt"}) {
+    host.AddFile(kFolder + name);
+  }
+  host.AddFile(kFolder + "h.dll", kHidden);
+  host.AddFile(kFolder + "s.reg", kSystem);
+  host.AddFile(kFolder + "Sub.dll", kDirectory);
   const std::string head =
       "------< BATCH FILES SUCCESSFULLY CREATED >" + std::string(32, '-') + kNl + kNl +
       "The following batch files have been created to Register and Unregister Parcel Numbering "
       "Tools in ArcGIS 10:" +
       kNl + "  --> C:\\Ext\\Register_Parcel_Numbering.bat" + kNl +
-      "  --> C:\\Ext\\Unregister_Parcel_Numbering.bat" + kNl + kNl + kInstructions;
+      "  --> C:\\Ext\\Unregister_Parcel_Numbering.bat" + kNl + kNl +
+      "If using Windows XP, you should be able to register and unregister the tools simply by "
+      "double-clicking on the batch files listed above.  If using Windows Vista or Windows 7, you "
+      "must right-click on the batch file and select 'Run as Administrator'.";
   const std::string tail = kNl + kNl + "------< NOTES >" + std::string(68, '-') + kNl + kNl +
-                           kLocatedAt + Found("ParcelNum.reg", "ParcelNum.dll") + kNl + kNl +
+                           kLocatedAt + Found("parcelnum.REG", "PARCELNUM.DLL") + kNl + kNl +
                            kVersionBanner;
   EXPECT_EQ(Run(), head + tail);
 
@@ -42,7 +47,7 @@ TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
                        "from crashing.  Please refer to the manual for instructions on how to "
                        "manually install and register the RICHTX32.OCX file." +
                        tail);
-  EXPECT_TRUE(host.messageBoxes.empty());
+  EXPECT_TRUE(host.boxes.empty());
   EXPECT_EQ(host.locateDialogs, 0);
 }
 
@@ -57,50 +62,22 @@ TEST_F(RunTest, FailureReportWrapsFoundFilesAndHidesTheAlert) {
   EXPECT_TRUE(host.BatchFiles().empty());
 }
 
-TEST(RichTextCheck, SearchesSyswow64OnlyWhenItHoldsNormalFiles) {
-  struct Case {
-    const char* winDir;  // nullptr: unset
-    std::vector<std::pair<std::string, unsigned>> files;
-    std::string pathLine;  // "": no alert
-  };
-  const std::string sys32Control = "C:\\Windows\\system32\\RICHTX32.OCX";
-  const std::vector<Case> cases = {
-      {"C:\\Windows",
-       {{"C:\\Windows\\syswow64\\a.dll", 0}, {sys32Control, 0}},
-       "C:\\Windows\\syswow64\\richtx32.ocx"},
-      {"C:\\Windows\\", {{"C:\\Windows\\syswow64\\h.dll", attr::kHidden}, {sys32Control, 0}}, ""},
-      {"C:\\Windows", {{sys32Control, attr::kHidden}}, "C:\\Windows\\system32\\richtx32.ocx"},
-      {"C:\\Windows", {{"C:\\Windows\\SysWOW64\\richtx32.ocx", attr::kReadOnly}}, ""},
-      {nullptr, {}, "\\system32\\richtx32.ocx"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.pathLine);
+// syswow64 is searched alone once it holds a normal file; an unset WinDir still gets its "\".
+TEST(RichTextCheck, NamesTheFolderItSearched) {
+  for (const auto& [winDir, syswowFile, control, alertPath] :
+       {std::tuple{"C:\\W\\", "C:\\W\\syswow64\\h.dll", "C:\\W\\system32\\richtx32.ocx", ""},
+        std::tuple{"C:\\W", "", "C:\\W\\system32\\x.ocx", "C:\\W\\system32\\richtx32.ocx"},
+        std::tuple{"", "", "", "\\system32\\richtx32.ocx"}}) {
     MemoryHost host;
-    if (c.winDir) host.environment["WinDir"] = c.winDir;
-    for (const auto& [path, attributes] : c.files) host.AddFile(path, attributes);
+    host.environment["WinDir"] = winDir;
+    host.AddFile(syswowFile, kHidden);
+    host.AddFile(control);
     const std::string alert = CheckRichTextControl(host);
-    if (c.pathLine.empty())
-      EXPECT_EQ(alert, "");
+    if (*alertPath)
+      EXPECT_NE(alert.find(kNl + "  --> " + alertPath + kNl), std::string::npos);
     else
-      EXPECT_NE(alert.find(kNl + "  --> " + c.pathLine + kNl), std::string::npos) << alert;
+      EXPECT_EQ(alert, "");
   }
-}
-
-TEST(FolderScan, CollectsRegAndDllByTheirLastFourCharactersInListingOrder) {
-  MemoryHost host;
-  for (const char* name : {"b.REG", "a.Dll", "x.dll.bak", "x.regx", "Z.reg", "notes.txt"}) {
-    host.AddFile(kFolder + name);
-  }
-  host.AddFile(kFolder + "h.dll", attr::kHidden);
-  host.AddFile(kFolder + "s.reg", attr::kSystem);
-  host.AddFile(kFolder + "Sub.dll", attr::kFolder);
-  const FolderScan scan = ScanProgramFolder(host);
-  EXPECT_EQ(scan.FoundRegs, (std::vector<std::string>{"b.REG", "Z.reg"}));
-  EXPECT_EQ(scan.FoundDlls, (std::vector<std::string>{"a.Dll"}));
-  EXPECT_EQ(FoundFilesParagraphs(scan), "Found 2 *.reg files in C:\\Ext\\..." + kNl +
-                                            "  --> C:\\Ext\\b.REG" + kNl + "  --> C:\\Ext\\Z.reg" +
-                                            kNl + kNl + "Found 1 *.dll files in C:\\Ext\\..." +
-                                            kNl + "  --> C:\\Ext\\a.Dll" + kNl);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 #include "ui/FormView.h"
@@ -17,21 +16,19 @@ class FakeForm : public View {
 
   FakeForm(double innerWidth, double innerHeight, double frame)
       : width(innerWidth + 90), height(innerHeight + frame), frameHeight(frame) {}
-  double InnerHeight() const { return height - frameHeight; }
 
   void SetTopmost() override { topmost = true; }
   double ScreenWidth() override { return 28800; }
   double ScreenHeight() override { return 16200; }
   double Width() override { return width; }
   double Height() override { return height; }
-  double ScaleHeight() override { return InnerHeight(); }
+  double ScaleHeight() override { return height - frameHeight; }
   void Move(double x, double y) override { left = x, top = y; }
   void SetHeight(double h) override { height = h; }
   void Unload() override { closed = true; }
 };
 
-class FakeMainWindowView : public FakeForm<MainWindowView> {
- public:
+struct FakeMainWindowView : FakeForm<MainWindowView> {
   FakeMainWindowView() : FakeForm(8535, 4500, 390) {}
   std::string reportText = "Text1";
   std::string ReportText() override { return reportText; }
@@ -39,11 +36,10 @@ class FakeMainWindowView : public FakeForm<MainWindowView> {
 };
 
 // Setting the path text fires the form's change event, as the platform does.
-class FakeFindFileView : public FakeForm<FindFileView> {
- public:
-  explicit FakeFindFileView(frmFindFile& form, double frame = 390)
-      : FakeForm(6810, 3105, frame), form_(form) {}
-  std::string instructions = "Text1", path = "txtLookupPath";
+struct FakeFindFileView : FakeForm<FindFileView> {
+  FakeFindFileView(frmFindFile& f, double frame) : FakeForm(6810, 3105, frame), form(f) {}
+  frmFindFile& form;
+  std::string instructions, path = "txtLookupPath";
   bool okEnabled = true;
   std::size_t caret = 0;
 
@@ -51,13 +47,10 @@ class FakeFindFileView : public FakeForm<FindFileView> {
   std::string LookupPathText() override { return path; }
   void SetLookupPathText(const std::string& text) override {
     path = text;
-    form_.txtLookupPath_Change();
+    form.txtLookupPath_Change();
   }
   void SetLookupPathSelStart(std::size_t offset) override { caret = offset; }
   void SetOkEnabled(bool enabled) override { okEnabled = enabled; }
-
- private:
-  frmFindFile& form_;
 };
 
 }  // namespace tarvic::test

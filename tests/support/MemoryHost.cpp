@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
-#include "batch/FolderScan.h"
 #include "batch/Text.h"
 
 namespace tarvic::test {
 
 namespace {
-
-std::string NameOf(const std::string& path) {
-  return path.substr(path.rfind('\\') + 1);
-}
 
 bool WildMatch(std::string_view pattern, std::string_view name) {
   if (pattern.empty()) return name.empty();
@@ -31,68 +26,44 @@ bool Holds(const std::vector<std::string>& paths, const std::string& path) {
                      [&](const std::string& p) { return EqualsIgnoreCase(p, path); });
 }
 
-template <class T>
-T TakeFront(std::deque<T>& queue, T whenEmpty) {
-  if (queue.empty()) return whenEmpty;
-  T front = queue.front();
-  queue.pop_front();
-  return front;
-}
-
 }  // namespace
 
-MemoryHost::Entry* MemoryHost::Find(const std::string& path) {
-  for (auto& e : entries_) {
-    if (EqualsIgnoreCase(e.path, path)) return &e;
+MemoryHost::File* MemoryHost::Find(const std::string& path) {
+  for (auto& f : files_) {
+    if (EqualsIgnoreCase(f.path, path)) return &f;
   }
   return nullptr;
 }
 
 void MemoryHost::AddFile(const std::string& path, unsigned attributes) {
-  if (Entry* e = Find(path))
-    e->attributes = attributes;
+  if (File* f = Find(path))
+    f->attributes = attributes;
   else
-    entries_.push_back({path, attributes, ""});
+    files_.push_back({path, attributes, ""});
 }
 
-std::string MemoryHost::Contents(const std::string& path) const {
-  const Entry* e = const_cast<MemoryHost*>(this)->Find(path);
-  return e ? e->contents : "";
+std::string MemoryHost::Contents(const std::string& path) {
+  const File* f = Find(path);
+  return f ? f->contents : "";
 }
 
-std::vector<std::string> MemoryHost::BatchFiles() const {
-  return List(ProgramFolderOf(appPath) + "*.bat");
-}
-
-void MemoryHost::FailListing(const std::string& prefix, std::int32_t number) {
-  failingListings_[prefix] = number;
-}
-
-void MemoryHost::Lock(const std::string& path) {
-  locked_.push_back(path);
-}
-
-void MemoryHost::HideAfterWrite(const std::string& path) {
-  hiddenAfterWrite_.push_back(path);
-}
-
-std::vector<std::string> MemoryHost::List(const std::string& pattern) const {
-  for (const auto& [prefix, number] : failingListings_) {
+std::vector<std::string> MemoryHost::List(const std::string& pattern) {
+  for (const auto& [prefix, number] : failingListings) {
     if (EqualsIgnoreCase(pattern.substr(0, prefix.size()), prefix)) {
       throw HostFailure(number, "Listing failed");
     }
   }
-  const auto slash = pattern.rfind('\\');
-  const std::string folder = pattern.substr(0, slash + 1);
-  std::string names = slash + 1 == pattern.size() ? "*" : pattern.substr(slash + 1);
+  const auto slash = pattern.rfind('\\') + 1;
+  std::string names = slash == pattern.size() ? "*" : pattern.substr(slash);
   // As through the platform's 8.3 aliases, "*.reg" also matches x.regx (X~1.REG).
   if (names.starts_with("*.")) names += "*";
   std::vector<std::string> found;
-  for (const auto& e : entries_) {
-    const bool listed = (e.attributes & (attr::kHidden | attr::kSystem | attr::kFolder)) == 0;
-    if (listed && EqualsIgnoreCase(e.path.substr(0, e.path.rfind('\\') + 1), folder) &&
-        WildMatch(names, NameOf(e.path))) {
-      found.push_back(NameOf(e.path));
+  for (const auto& f : files_) {
+    const std::size_t nameAt = f.path.rfind('\\') + 1;
+    if ((f.attributes & (kHidden | kSystem | kDirectory)) == 0 && nameAt == slash &&
+        EqualsIgnoreCase(f.path.substr(0, slash), pattern.substr(0, slash)) &&
+        WildMatch(names, f.path.substr(nameAt))) {
+      found.push_back(f.path.substr(nameAt));
     }
   }
   return found;
@@ -105,21 +76,8 @@ std::string MemoryHost::Dir(const std::string& pattern) {
   return DirNext();
 }
 
-std::string MemoryHost::DirNext() {
-  return next_ < listing_.size() ? listing_[next_++] : "";
-}
-
-bool MemoryHost::FileExists(const std::string& path) {
-  return !List(path).empty();
-}
-
-std::string MemoryHost::Environ(const std::string& name) {
-  const auto it = environment.find(name);
-  return it == environment.end() ? "" : it->second;
-}
-
 std::string MemoryHost::CmdPathForm(const std::string& path) {
-  if (const auto it = shortNames.find(path); it != shortNames.end()) return it->second;
+  if (shortNames.contains(path)) return shortNames[path];
   if (std::any_of(path.begin(), path.end(), [](char c) { return (c & 0x80) != 0; })) {
     throw HostFailure(1113, "No mapping for the Unicode character exists");
   }
@@ -127,41 +85,10 @@ std::string MemoryHost::CmdPathForm(const std::string& path) {
 }
 
 void MemoryHost::WriteBytesFile(const std::string& path, const std::string& bytes) {
-  if (Holds(locked_, path)) throw HostFailure(70, "Permission denied");
-  if (!Find(path)) entries_.push_back({path, attr::kNormal, ""});
-  Entry* e = Find(path);
-  e->contents = bytes;
-  if (Holds(hiddenAfterWrite_, path)) e->attributes = attr::kHidden;
-}
-
-void MemoryHost::WriteLineFile(const std::string& path, const std::string& line) {
-  WriteBytesFile(path, line + "\r\n");
-}
-
-bool MemoryHost::PrintToConsole(const std::string& text) {
-  if (hasConsole) console += text;
-  return hasConsole;
-}
-
-int MemoryHost::MsgBox(const std::string& prompt, int style, const std::string& title) {
-  messageBoxes.push_back({prompt, style, title});
-  return TakeFront(messageBoxAnswers, msgbox::kAnswerOk);
-}
-
-void MemoryHost::ClipboardSetText(const std::string& text) {
-  if (clipboardFails) throw HostFailure(521, "Can't open Clipboard");
-  clipboard = text;
-}
-
-std::string MemoryHost::ShowOpen(const std::string& filter, const std::string& initialFolder,
-                                 const std::string& title) {
-  openCalls.push_back(filter + "|" + initialFolder + "|" + title);
-  return TakeFront(openAnswers, std::string());
-}
-
-std::string MemoryHost::ShowLocateDialog() {
-  ++locateDialogs;
-  return TakeFront(locateAnswers, std::string("Cancel"));
+  if (Holds(locked, path)) throw HostFailure(70, "Permission denied");
+  if (!Find(path)) files_.push_back({path, kNormal, ""});
+  Find(path)->contents = bytes;
+  if (Holds(hiddenAfterWrite, path)) Find(path)->attributes = kHidden;
 }
 
 }  // namespace tarvic::test

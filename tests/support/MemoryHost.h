@@ -1,23 +1,16 @@
 #pragma once
 
-#include <cstdint>
 #include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "batch/FolderScan.h"
 #include "host/Host.h"
 
 namespace tarvic::test {
 
-// File attributes as the platform numbers them.
-namespace attr {
-constexpr unsigned kNormal = 0;
-constexpr unsigned kReadOnly = 1;
-constexpr unsigned kHidden = 2;
-constexpr unsigned kSystem = 4;
-constexpr unsigned kFolder = 16;
-}  // namespace attr
+enum Attr : unsigned { kNormal = 0, kReadOnly = 1, kHidden = 2, kSystem = 4, kDirectory = 16 };
 
 struct MessageBoxCall {
   std::string prompt;
@@ -29,60 +22,71 @@ struct MessageBoxCall {
 // in their stored case, in the order the files were added. The console code page is ASCII.
 class MemoryHost : public Host {
  public:
-  std::string appPath = "C:\\Ext";
-  AppVersion version{1, 0, 39};
-  std::map<std::string, std::string> environment;
-  std::vector<std::string> dirCalls;
-  std::map<std::string, std::string> shortNames;  // full path -> its 8.3 form
-  std::deque<std::string> locateAnswers;          // "Cancel" once empty
+  std::string appPath = "C:\\Ext", clipboard, console, lastOpen;
+  std::map<std::string, std::string> environment, shortNames;  // full path -> its 8.3 form
+  std::map<std::string, int> failingListings;  // a listing whose pattern begins so fails
+  std::vector<std::string> dirCalls, locked, hiddenAfterWrite, arguments;
+  std::deque<std::string> locateAnswers, openAnswers;  // then "Cancel", and "" (cancelled)
+  std::deque<int> boxAnswers;                          // then OK
+  std::vector<MessageBoxCall> boxes;
+  bool clipboardFails = false, hasConsole = false;
   int locateDialogs = 0;
-  std::deque<int> messageBoxAnswers;  // OK once empty
-  std::vector<MessageBoxCall> messageBoxes;
-  std::string clipboard;
-  bool clipboardFails = false;
-  std::deque<std::string> openAnswers;  // "" (cancelled) once empty
-  std::vector<std::string> openCalls;   // filter, folder and title, joined by '|'
-  std::vector<std::string> arguments;
-  bool hasConsole = false;
-  std::string console;
 
-  void AddFile(const std::string& path, unsigned attributes = attr::kNormal);
-  std::string Contents(const std::string& path) const;  // "" when missing
-  std::vector<std::string> BatchFiles() const;          // bare names of *.bat, listing order
-  // A listing whose pattern begins with `prefix` fails.
-  void FailListing(const std::string& prefix, std::int32_t number);
-  void Lock(const std::string& path);            // writing it fails, the file is left as it was
-  void HideAfterWrite(const std::string& path);  // written, then no listing sees it
+  void AddFile(const std::string& path, unsigned attributes = kNormal);
+  std::string Contents(const std::string& path);
+  std::vector<std::string> BatchFiles() { return List(ProgramFolderOf(appPath) + "*.bat"); }
 
   std::string AppPath() override { return appPath; }
-  AppVersion Version() override { return version; }
+  AppVersion Version() override { return {1, 0, 39}; }
   std::string Dir(const std::string& pattern) override;
-  std::string DirNext() override;
-  bool FileExists(const std::string& path) override;
-  std::string Environ(const std::string& name) override;
+  std::string DirNext() override { return next_ < listing_.size() ? listing_[next_++] : ""; }
+  bool FileExists(const std::string& path) override { return !List(path).empty(); }
+  std::string Environ(const std::string& name) override { return environment[name]; }
   std::string CmdPathForm(const std::string& path) override;
-  void WriteLineFile(const std::string& path, const std::string& line) override;
-  int MsgBox(const std::string& prompt, int style, const std::string& title) override;
-  void ClipboardSetText(const std::string& text) override;
-  std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
-                       const std::string& title) override;
-  std::string ShowLocateDialog() override;
-  std::vector<std::string> Arguments() override { return arguments; }
+  void WriteLineFile(const std::string& path, const std::string& line) override {
+    WriteBytesFile(path, line + "\r\n");
+  }
   void WriteBytesFile(const std::string& path, const std::string& bytes) override;
-  bool PrintToConsole(const std::string& text) override;
+  int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+    boxes.push_back({prompt, style, title});
+    return Take(boxAnswers, msgbox::kAnswerOk);
+  }
+  void ClipboardSetText(const std::string& text) override {
+    if (clipboardFails) throw HostFailure(521, "Can't open Clipboard");
+    clipboard = text;
+  }
+  std::string ShowOpen(const std::string& filter, const std::string& folder,
+                       const std::string& title) override {
+    lastOpen = filter + "|" + folder + "|" + title;
+    return Take(openAnswers, std::string());
+  }
+  std::string ShowLocateDialog() override {
+    ++locateDialogs;
+    return Take(locateAnswers, std::string("Cancel"));
+  }
+  std::vector<std::string> Arguments() override { return arguments; }
+  bool PrintToConsole(const std::string& text) override {
+    if (hasConsole) console += text;
+    return hasConsole;
+  }
 
  private:
-  struct Entry {
+  struct File {
     std::string path;
     unsigned attributes;
     std::string contents;
   };
-  Entry* Find(const std::string& path);
-  std::vector<std::string> List(const std::string& pattern) const;
+  template <class T>
+  static T Take(std::deque<T>& queue, T whenEmpty) {
+    if (queue.empty()) return whenEmpty;
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+  }
+  File* Find(const std::string& path);
+  std::vector<std::string> List(const std::string& pattern);
 
-  std::vector<Entry> entries_;
-  std::map<std::string, std::int32_t> failingListings_;
-  std::vector<std::string> locked_, hiddenAfterWrite_;
+  std::vector<File> files_;
   std::vector<std::string> listing_;
   std::size_t next_ = 0;
 };
