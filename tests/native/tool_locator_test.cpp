@@ -25,8 +25,17 @@ ToolLocation Locate(MemoryHost& host, std::deque<std::string> answers = {}) {
       host, [&](const std::string& path) { return form.ReturnDirValue(path); }, trap);
 }
 
+const std::vector<std::string> kCandidates = {
+    kFirstCandidate,
+    "\\\\tsclient\\C\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+    "C:\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+    "\\\\tsclient\\C\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+    "D:\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+    "D:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
+};
+
 TEST(Probes, AllSixRunAndTheFirstFoundIsKept) {
-  const auto& c = ToolCandidates();
+  const auto& c = kCandidates;
   for (std::size_t found = 0; found < 6; ++found) {
     MemoryHost host;
     host.AddFile(c[0], kHidden);  // a hidden tool is not there
@@ -40,7 +49,7 @@ TEST(Probes, AllSixRunAndTheFirstFoundIsKept) {
 
 // A share that did not answer is not asked again in the same run; one that refused is.
 TEST(Probes, FailingProbesAreSilentMisses) {
-  const auto& c = ToolCandidates();
+  const auto& c = kCandidates;
   for (const auto& [error, probes] :
        {std::pair{53, std::vector{c[0], c[1], c[2], c[4], c[5]}},
         std::pair{5, std::vector{c[0], c[1], c[2], c[3], c[4], c[5]}}}) {
@@ -77,7 +86,7 @@ TEST_F(RunTest, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
     EXPECT_EQ(prompts, c.boxes);
     EXPECT_TRUE(host.BatchFiles().empty());
   }
-  EXPECT_EQ(host.boxes[0].style, msgbox::kOkCancel);
+  EXPECT_EQ(host.boxes.at(0).style, msgbox::kOkCancel);
   EXPECT_EQ(host.boxes[0].title, "Problem Finding ESRIRegAsm.exe:");
 
   host.locateAnswers = {"e:\\tools\\esriREGasm.exe"};  // used exactly as typed
