@@ -25,26 +25,30 @@ std::string ProblemFindingText(const std::string& path) {
          "Click 'OK' to specify another file location, or 'Cancel' to exit...";
 }
 
+// The first fixed place that holds the tool, "" when none does.
+std::string ProbeFixedPlaces(const DirProbe& returnDirValue, ErrorTrap& trap) {
+  const auto& candidates = ToolCandidates();
+  std::string path = candidates[0];
+  // Every probe runs; once one succeeds the later ones re-probe and keep the same path.
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    trap.At(static_cast<std::int32_t>(310 + 10 * i));
+    if (returnDirValue(path).empty()) {
+      path = (i + 1 < candidates.size()) ? candidates[i + 1] : std::string();
+    }
+  }
+  return path;
+}
+
 }  // namespace
 
 ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
                         const std::optional<std::string>& toolPath) {
-  const auto& candidates = ToolCandidates();
   ToolLocation where;
   trap.At(300);
-  if (toolPath) {
-    // A given path that fails counts as not found, as a fixed place would.
-    const bool found = IsUsableToolPathShape(*toolPath) && !returnDirValue(*toolPath).empty();
-    where.RegAsmPath = found ? *toolPath : std::string();
-  } else {
-    where.RegAsmPath = candidates[0];
-  }
-  // Every probe runs; once one succeeds the later ones re-probe and keep the same path.
-  for (std::size_t i = 0; i < candidates.size() && !toolPath; ++i) {
-    trap.At(static_cast<std::int32_t>(310 + 10 * i));
-    if (returnDirValue(where.RegAsmPath).empty()) {
-      where.RegAsmPath = (i + 1 < candidates.size()) ? candidates[i + 1] : std::string();
-    }
+  if (!toolPath) {
+    where.RegAsmPath = ProbeFixedPlaces(returnDirValue, trap);
+  } else if (IsUsableToolPathShape(*toolPath) && !returnDirValue(*toolPath).empty()) {
+    where.RegAsmPath = *toolPath;  // a given path that fails counts as not found, silently
   }
   trap.At(370);
   where.ToolLocated = true;

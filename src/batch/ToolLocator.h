@@ -24,10 +24,9 @@ struct ToolLocation {
   bool ToolLocated = false;
 };
 
-// Probes the fixed places, or only `toolPath` when given (checked as a typed path, silently);
-// when none holds the tool, asks the user through the locate dialog
-// until an existing file is named or the user gives up. A failing check of a typed path throws
-// to the caller's trap.
+// Probes the fixed places, or only `toolPath` when given (checked as a typed path, silently).
+// When none holds the tool, asks the user through the locate dialog until an existing file is
+// named or the user gives up. A failing check of a typed path throws to the caller's trap.
 ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
                         const std::optional<std::string>& toolPath = std::nullopt);
 
