@@ -10,7 +10,8 @@ std::string Parsed(const std::vector<std::string>& arguments) {
   const CommandLine line = ParseCommandLine(arguments);
   return std::string(line.quiet ? "quiet " : "") + (line.help ? "help " : "") +
          (line.toolPath ? "tool=" + *line.toolPath + " " : "") +
-         (line.logFile ? "log=" + *line.logFile + " " : "") + line.badArgument;
+         (line.logFile ? "log=" + *line.logFile + " " : "") +
+         (line.Bad() ? "bad:" + line.badArgument : "");
 }
 
 TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
@@ -20,32 +21,37 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
             "quiet tool=C:\\A B\\E.exe log=x.log "},
            {{"/tool:\"C:\\A B\\E.exe\""}, "tool=C:\\A B\\E.exe "},
            {{"-?", "/quiet"}, "quiet help "},
-           {{"/s", "/quiet", "/x"}, "quiet /s"},
-           {{"quiet"}, "quiet"},
-           {{"/tool:"}, "/tool:"},
-           {{"/log:\"\""}, "/log:\"\""},
-           {{"/log"}, "/log"},
-           {{"/quiet:yes"}, "/quiet:yes"},
-           {{"/"}, "/"},
-           {{""}, "\"\""}}) {
+           {{"/s", "/quiet", "/x"}, "quiet bad:/s"},
+           {{"quiet"}, "bad:quiet"},
+           {{"/tool:"}, "bad:/tool:"},
+           {{"/log:\"\""}, "bad:/log:\"\""},
+           {{"/log"}, "bad:/log"},
+           {{"/quiet:yes"}, "bad:/quiet:yes"},
+           {{"/"}, "bad:/"},
+           {{""}, "bad:\"\""}}) {
     EXPECT_EQ(Parsed(arguments), expected);
   }
 }
 
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
 TEST(CommandLine, UsageIsShownAndNothingRuns) {
-  for (const auto& [argument, console, exitCode, shown] :
-       {std::tuple{"/?", false, 0, true}, std::tuple{"/x", true, 87, true},
-        std::tuple{"/quiet /x", false, 87, false}}) {
+  struct Case {
+    std::vector<std::string> arguments;
+    bool console;
+    int exitCode;
+    bool shown;
+  };
+  for (const auto& c : std::vector<Case>{{{"/?"}, false, 0, true},
+                                         {{"/x"}, true, 87, true},
+                                         {{"/quiet", "-x"}, false, 87, false}}) {
     MemoryHost host;
-    host.arguments = {argument};
-    if (argument[1] == 'q') host.arguments = {"/quiet", "/x"};
-    host.hasConsole = console;
+    host.arguments = c.arguments;
+    host.hasConsole = c.console;
     ProgramRun run(host);
     EXPECT_TRUE(run.Done());
-    EXPECT_EQ(run.ExitCode(), exitCode);
+    EXPECT_EQ(run.ExitCode(), c.exitCode);
     for (const auto& box : host.boxes) host.console += box.prompt;
-    EXPECT_EQ(host.console, shown ? UsageText() : "") << argument;
+    EXPECT_EQ(host.console, c.shown ? UsageText() : "") << c.arguments.back();
     EXPECT_TRUE(host.dirCalls.empty());
   }
 }
