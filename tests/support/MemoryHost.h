@@ -10,7 +10,7 @@
 
 namespace tarvic::test {
 
-enum Attr : unsigned { kNormal = 0, kReadOnly = 1, kHidden = 2, kSystem = 4, kDirectory = 16 };
+enum Attr : unsigned { kNormal = 0, kHidden = 2, kSystem = 4, kDirectory = 16 };
 
 struct MessageBoxCall {
   std::string prompt;
