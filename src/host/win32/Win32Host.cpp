@@ -6,6 +6,7 @@
 #include "host/win32/Clipboard.h"
 #include "host/win32/LongPath.h"
 #include "host/win32/OpenFileDialog.h"
+#include "host/win32/ProcessIo.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 
@@ -171,6 +172,18 @@ std::string Win32Host::ShowLocateDialog() {
     throw HostFailure(ERROR_CALL_NOT_IMPLEMENTED, "The locate dialog is not available.");
   }
   return showLocateDialog_(*this);
+}
+
+std::vector<std::string> Win32Host::Arguments() {
+  return ProgramArguments();
+}
+
+void Win32Host::WriteBytesFile(const std::string& path, const std::string& bytes) {
+  WriteBytesToFile(path, bytes);
+}
+
+bool Win32Host::PrintToConsole(const std::string& text) {
+  return PrintToParentConsole(text);
 }
 
 }  // namespace tarvic::win32

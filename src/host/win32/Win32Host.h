@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/Host.h"
 #include "host/win32/DirListing.h"
@@ -32,6 +33,9 @@ class Win32Host : public Host {
   std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                        const std::string& title) override;
   std::string ShowLocateDialog() override;
+  std::vector<std::string> Arguments() override;
+  void WriteBytesFile(const std::string& path, const std::string& bytes) override;
+  bool PrintToConsole(const std::string& text) override;
 
  private:
   LocateDialogRunner showLocateDialog_;

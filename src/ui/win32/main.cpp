@@ -4,9 +4,9 @@
 
 #include <commctrl.h>
 
+#include "cli/ProgramRun.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
-#include "ui/frmBatch.h"
 #include "ui/win32/FindFileWindow.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/MessageLoop.h"
@@ -14,20 +14,27 @@
 namespace {
 
 int RunProgram(int showCommand) {
+  tarvic::win32::Win32Host host(tarvic::win32::ShowFindFileDialog);
+  tarvic::ProgramRun run(host);
+  if (run.Done()) return run.ExitCode();
+  if (run.Quiet()) return run.RunQuiet();
+
   INITCOMMONCONTROLSEX controls = {};
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
   InitCommonControlsEx(&controls);
 
-  tarvic::win32::Win32Host host(tarvic::win32::ShowFindFileDialog);
-  tarvic::frmBatch form(host);
+  tarvic::frmBatch& form = run.Form();
   tarvic::win32::MainWindow window(form);
   form.Attach(&window);
 
-  // The whole run happens here, before the window is first seen.
+  // The whole run happens here, before the window is first seen; the log is written before
+  // anyone has to close the window.
   form.Form_Load();
+  const int exitCode = run.Finish(window.ReportText());
   window.Show(showCommand);
-  return tarvic::win32::RunMessageLoop();
+  tarvic::win32::RunMessageLoop();
+  return exitCode;
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+#include "host/win32/ProcessIo.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "host/win32/LongPath.h"
+#include "host/win32/SystemError.h"
+#include "host/win32/Utf16.h"
+
+namespace tarvic::win32 {
+
+namespace {
+
+std::wstring FullPathOf(const std::wstring& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) throw LastErrorFailure("Can't resolve " + Narrow(path));
+  std::wstring full(needed, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) throw LastErrorFailure("Can't resolve " + Narrow(path));
+  full.resize(length);
+  return full;
+}
+
+bool WriteAll(HANDLE handle, const void* data, DWORD size) {
+  DWORD written = 0;
+  return WriteFile(handle, data, size, &written, nullptr) && written == size;
+}
+
+bool WriteToConsole(HANDLE console, const std::wstring& text) {
+  DWORD written = 0;
+  return WriteConsoleW(console, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) !=
+         0;
+}
+
+}  // namespace
+
+std::vector<std::string> ProgramArguments() {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < __argc && __wargv != nullptr; ++i) arguments.push_back(Narrow(__wargv[i]));
+  return arguments;
+}
+
+void WriteBytesToFile(const std::string& path, const std::string& bytes) {
+  const std::wstring target = ForFileApi(FullPathOf(Widen(path)));
+  const HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
+  const bool written = WriteAll(file, bytes.data(), static_cast<DWORD>(bytes.size()));
+  const DWORD error = written ? ERROR_SUCCESS : GetLastError();
+  const bool closed = CloseHandle(file) != 0;
+  if (!written)
+    throw SystemFailure(error == ERROR_SUCCESS ? ERROR_HANDLE_DISK_FULL : error,
+                        "Can't write " + path);
+  if (!closed) throw LastErrorFailure("Can't close " + path);
+}
+
+bool PrintToParentConsole(const std::string& text) {
+  // A GUI program has standard handles only when its starter redirected them.
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out != nullptr && out != INVALID_HANDLE_VALUE && GetFileType(out) != FILE_TYPE_UNKNOWN) {
+    DWORD mode = 0;
+    if (GetConsoleMode(out, &mode)) return WriteToConsole(out, Widen(text));
+    return WriteAll(out, text.data(), static_cast<DWORD>(text.size()));
+  }
+  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
+  const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+  if (console == INVALID_HANDLE_VALUE) return false;
+  // The prompt was printed when the program started; begin on a line of its own.
+  const bool printed = WriteToConsole(console, L"\r\n" + Widen(text));
+  CloseHandle(console);
+  return printed;
+}
+
+}  // namespace tarvic::win32

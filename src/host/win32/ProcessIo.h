@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarvic::win32 {
+
+// The program's arguments after its own name, as the C runtime split and unquoted them.
+std::vector<std::string> ProgramArguments();
+
+// Creates or replaces the file with exactly these bytes; a relative path is taken from the
+// current folder. Throws HostFailure.
+void WriteBytesToFile(const std::string& path, const std::string& bytes);
+
+// Writes the text where the starting console shows it: to a redirected standard output as
+// UTF-8, else to the parent's console. False, and nothing written, when there is neither.
+bool PrintToParentConsole(const std::string& text);
+
+}  // namespace tarvic::win32
