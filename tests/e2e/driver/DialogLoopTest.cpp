@@ -1,0 +1,52 @@
+#include <doctest.h>
+
+#include "ControlIds.h"
+#include "Driver.h"
+
+// With TARVIC_E2E_PLANTED naming a folder of DLLs named like system ones, which leave a mark
+// when loaded, they sit in the program folder; Wine loads them from there, before its own,
+// whenever the program folder is searched.
+TEST_CASE("locate dialog: retry then browse then give up") {
+  KitFolder kit("dialog-loop");
+  WriteBytes(kit.path + "ESRIRegAsm.exe", FileText(StandinExe()));
+  const std::string planted = WindowsPathOf(EnvironmentValue("TARVIC_E2E_PLANTED"));
+  if (!planted.empty()) {
+    for (const auto& [name, bytes] : FilesIn(planted + "\\", "*.dll")) {
+      WriteBytes(kit.path + name, bytes);
+    }
+  }
+  auto marks = [&] {
+    std::string names;
+    for (const auto& [name, bytes] : FilesIn(kit.path, "*.loaded")) names += name + " ";
+    return names;
+  };
+  App app(kit.Exe());
+
+  HWND dialog = LocateDialog(app);
+  CHECK(marks() == "");
+  TypeToolPath(app, kit.path + "No Such Tool.exe");
+  Press(NextDialog(app), IDOK);  // the problem box: OK asks again, in a fresh dialog
+  dialog = LocateDialog(app);
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == "");
+
+  Click(dialog, IDC_CMDSELLOOKUP);
+  HWND open = NextDialog(app);
+  // A bare name is taken from the folder the file dialog opened in: the program's own.
+  const int kFileNameBox = 0x47C;
+  SendWithin(GetDlgItem(open, kFileNameBox), WM_SETTEXT, 0,
+             reinterpret_cast<LPARAM>(L"ESRIRegAsm.exe"));
+  PostMessageW(open, WM_COMMAND, IDOK, 0);
+  REQUIRE(WaitGone(open));
+  const std::string picked = kit.path + "ESRIRegAsm.exe";
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == picked);
+  const LRESULT selection = SendWithin(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), EM_GETSEL, 0, 0);
+  CHECK(LOWORD(selection) == picked.size());  // the caret after the last character
+
+  // The close box gives up, whatever the path box holds.
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  Press(NextDialog(app), IDOK);
+  HWND main = MainWindow(app);
+  CHECK(BatchFilesIn(kit.path) == "");
+  CloseExpectingExit0(app, main);
+  CHECK(marks() == "");
+}

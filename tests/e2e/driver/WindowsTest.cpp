@@ -1,0 +1,63 @@
+#include <doctest.h>
+
+#include <cstdlib>
+
+#include "ControlIds.h"
+#include "Driver.h"
+
+namespace {
+
+// Inner sizes are designed at 96 dots per inch and scale with the screen; allow a pixel of
+// rounding.
+void CheckInnerSize(HWND window, int width96, int height96, int dpi) {
+  RECT inner{};
+  GetClientRect(window, &inner);
+  CHECK(std::abs(inner.right - width96 * dpi / 96) <= 1);
+  CHECK(std::abs(inner.bottom - height96 * dpi / 96) <= 1);
+}
+
+// Keys as the keyboard delivers them to the focused control; then waits until the program has
+// handled them: a message sent afterwards is answered only once those before it were.
+void Keys(HWND control, UINT message, LPARAM flags, std::initializer_list<WPARAM> keys) {
+  for (WPARAM key : keys) PostMessageW(control, message, key, flags);
+  SendWithin(control, WM_NULL, 0, 0);
+  Sleep(100);
+  SendWithin(control, WM_NULL, 0, 0);
+}
+
+}  // namespace
+
+TEST_CASE("windows: layout and keys with screenshots") {
+  const int dpi = std::atoi(EnvironmentValue("TARVIC_E2E_DPI").c_str());
+  const std::string suffix = std::to_string(dpi) + "dpi";
+  KitFolder kit("windows");
+  App app(kit.Exe());
+
+  HWND dialog = LocateDialog(app);
+  CheckInnerSize(dialog, 454, 205, dpi);
+  CHECK(AskHost("shot locate-dialog-" + suffix));
+  HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
+  Type(path, StandinExe());
+  Keys(path, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
+  CHECK(IsWindowVisible(dialog));
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == StandinExe());
+  CHECK_FALSE(FindShown(app.Pid(), kDialogClass));
+  Click(dialog, IDC_CMDOK);
+  REQUIRE(WaitGone(dialog));
+
+  HWND main = MainWindow(app);
+  CheckInnerSize(main, 569, 299, dpi);
+  CHECK(AskHost("shot main-window-" + suffix));
+  HWND report = GetDlgItem(main, IDC_TXTREPORT);
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  REQUIRE(GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui));
+  CHECK(gui.hwndFocus == report);
+  EmptyTheClipboard();
+  Keys(report, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
+  CHECK(IsWindowVisible(main));
+  CHECK(ClipboardText() == "");
+  Keys(report, WM_SYSCHAR, 0x20000001, {'c'});  // Alt+C once translated: bit 29 says Alt is down
+  CHECK(ClipboardChangedFrom("") == Text(report));
+  CloseExpectingExit0(app, main);
+}
