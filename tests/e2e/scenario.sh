@@ -2,18 +2,14 @@
 # Runs one end-to-end scenario: scenario.sh "<test case name>" [--dpi=N] [--planted=DLL folder]
 # Expects the Wine environment of scripts/wine-env.sh and a display (the test command gives both).
 set -u
-here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=host-side.sh
-source "$here/host-side.sh"
+source "$(dirname "$0")/host-side.sh"
 wine="${TARVIC_E2E_WINE:-wine}"
-dpi=96
+export TARVIC_E2E_DPI=96
 for arg in "${@:2}"; do
   case "$arg" in
-    --dpi=*) dpi="${arg#--dpi=}" ;;
-    # Load these names from the program folder before Wine's own, as Windows does outside its
-    # known DLLs.
-    --planted=*)
-      export TARVIC_E2E_PLANTED="${arg#--planted=}"
+    --dpi=*) TARVIC_E2E_DPI="${arg#--dpi=}" ;;
+    # Wine then loads these names from the program folder first, as Windows does for most.
+    --planted=*) export TARVIC_E2E_PLANTED="${arg#--planted=}"
       names=$(cd "$TARVIC_E2E_PLANTED" && ls -- *.dll | sed 's/\.dll$//' | paste -sd,)
       export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}$names=n,b" ;;
   esac
@@ -21,21 +17,18 @@ done
 set_dpi() {
   "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
 }
-
-# The scenarios that need the locate dialog must not find a tool at the fixed places, where
-# scripts/run.sh puts one.
+# Every scenario reaches the tool through the locate dialog, so none may sit at the fixed
+# places, where scripts/run.sh puts one.
 tools=("$WINEPREFIX"/drive_c/Program\ Files*/Common\ Files/ArcGIS/bin/ESRIRegAsm.exe)
 finish() {
   chattr -R -i "$TARVIC_E2E_WORK" 2>/dev/null
   for tool in "${tools[@]}"; do [ ! -e "$tool.aside" ] || mv "$tool.aside" "$tool"; done
-  [ "$dpi" = 96 ] || set_dpi 96
+  [ "$TARVIC_E2E_DPI" = 96 ] || set_dpi 96
 }
 trap finish EXIT
 for tool in "${tools[@]}"; do [ ! -e "$tool" ] || mv "$tool" "$tool.aside"; done
-[ "$dpi" = 96 ] || set_dpi "$dpi"
-export TARVIC_E2E_DPI="$dpi"
-mkdir -p "$TARVIC_E2E_WORK"
-rm -f "$TARVIC_E2E_WORK/host-request"
+[ "$TARVIC_E2E_DPI" = 96 ] || set_dpi "$TARVIC_E2E_DPI"
+mkdir -p "$TARVIC_E2E_WORK" && rm -f "$TARVIC_E2E_WORK/host-request"
 
 log="$TARVIC_E2E_WORK/driver.log"
 "$wine" "$TARVIC_E2E_DRIVER" --test-case="$1" --no-version >"$log" 2>&1 &

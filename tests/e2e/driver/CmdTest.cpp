@@ -1,5 +1,6 @@
 #include <doctest.h>
 
+#include "ControlIds.h"
 #include "Driver.h"
 
 // The batch files are the product: run them through cmd, as the user will, and check what the
@@ -15,7 +16,7 @@ TEST_CASE("batch files run by cmd hand over the exact arguments") {
     KitFolder kit(name);
     App app(kit.Exe());
     TypeToolPath(app, typed);
-    CloseExpectingExit0(app, MainWindow(app));
+    CloseExpectingExit0(app, Shown(app, TARVIC_BATCH_CLASS));
     CHECK(BatchFilesIn(kit.path) == ExpectedBatchFiles(typed, kit));
 
     const std::string log = tools.path + "ESRIRegAsm.log";

@@ -22,15 +22,15 @@ TEST_CASE("locate dialog: retry then browse then give up") {
   };
   App app(kit.Exe());
 
-  HWND dialog = LocateDialog(app);
+  HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   CHECK(marks() == "");
   TypeToolPath(app, kit.path + "No Such Tool.exe");
-  Press(NextDialog(app), IDOK);  // the problem box: OK asks again, in a fresh dialog
-  dialog = LocateDialog(app);
+  Press(Shown(app, kDialogClass), IDOK);  // the problem box: OK asks again, in a fresh dialog
+  dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == "");
 
   Click(dialog, IDC_CMDSELLOOKUP);
-  HWND open = NextDialog(app);
+  HWND open = Shown(app, kDialogClass);
   // A bare name is taken from the folder the file dialog opened in: the program's own.
   const int kFileNameBox = 0x47C;
   SendWithin(GetDlgItem(open, kFileNameBox), WM_SETTEXT, 0,
@@ -44,8 +44,8 @@ TEST_CASE("locate dialog: retry then browse then give up") {
 
   // The close box gives up, whatever the path box holds.
   PostMessageW(dialog, WM_CLOSE, 0, 0);
-  Press(NextDialog(app), IDOK);
-  HWND main = MainWindow(app);
+  Press(Shown(app, kDialogClass), IDOK);
+  HWND main = Shown(app, TARVIC_BATCH_CLASS);
   CHECK(BatchFilesIn(kit.path) == "");
   CloseExpectingExit0(app, main);
   CHECK(marks() == "");

@@ -63,12 +63,12 @@ struct KitFolder {
   std::string path;  // with its trailing backslash, as the program names it
 };
 
-// Steps with the program under test.
-HWND LocateDialog(const App& app);
+// Steps with the program under test. Shown waits for a window of the class (TARVIC_BATCH_CLASS,
+// TARVIC_FINDFILE_CLASS, kDialogClass). The run ends before the main window shows, so a box it
+// did not expect keeps that window from showing.
+HWND Shown(const App& app, const wchar_t* windowClass);
 void TypeToolPath(const App& app, const std::string& path);  // and presses OK
-HWND NextDialog(const App& app);  // the next message box or file-open dialog
 void Press(HWND box, int button);
-HWND MainWindow(const App& app);
 void CloseExpectingExit0(App& app, HWND main);
 
 // The register and then the unregister batch files of a folder, byte for byte; what they must

@@ -35,35 +35,22 @@ KitFolder::KitFolder(const std::string& name, const std::vector<std::string>& ro
   }
 }
 
-HWND LocateDialog(const App& app) {
-  HWND dialog = WaitShown(app.Pid(), TARVIC_FINDFILE_CLASS);
-  REQUIRE_MESSAGE(dialog, "the locate dialog did not show");
-  return dialog;
+HWND Shown(const App& app, const wchar_t* windowClass) {
+  HWND window = WaitShown(app.Pid(), windowClass);
+  REQUIRE_MESSAGE(window, "no window of the class " << Utf8(windowClass) << " showed");
+  return window;
 }
 
 void TypeToolPath(const App& app, const std::string& path) {
-  HWND dialog = LocateDialog(app);
+  HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), path);
   Click(dialog, IDC_CMDOK);
   REQUIRE(WaitGone(dialog));
 }
 
-HWND NextDialog(const App& app) {
-  HWND box = WaitShown(app.Pid(), kDialogClass);
-  REQUIRE_MESSAGE(box, "no message box or file dialog showed");
-  return box;
-}
-
 void Press(HWND box, int button) {
   Click(box, button);
   REQUIRE_MESSAGE(WaitGone(box), "the box stayed open");
-}
-
-// The run ends before the window shows: a box it did not expect keeps the window from showing.
-HWND MainWindow(const App& app) {
-  HWND main = WaitShown(app.Pid(), TARVIC_BATCH_CLASS);
-  REQUIRE_MESSAGE(main, "the main window did not show");
-  return main;
 }
 
 void CloseExpectingExit0(App& app, HWND main) {

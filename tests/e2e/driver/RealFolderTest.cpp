@@ -11,13 +11,13 @@ TEST_CASE("an unwritable program folder: one error report per entry and nothing 
   App app(kit.Exe());
   TypeToolPath(app, StandinExe());
   for (int entry = 1; entry <= 2; ++entry) {
-    HWND box = NextDialog(app);
+    HWND box = Shown(app, kDialogClass);
     // An error report also waits on the clipboard for the user to paste.
     CHECK(ClipboardChangedFrom("") == ItemText(box, 0xFFFF));
     EmptyTheClipboard();
     Press(box, IDOK);
   }
-  HWND main = MainWindow(app);
+  HWND main = Shown(app, TARVIC_BATCH_CLASS);
   CHECK(FilesIn(kit.path, "*") == before);
   CloseExpectingExit0(app, main);
 }
@@ -27,7 +27,7 @@ TEST_CASE("a program folder of 100000 files") {
   REQUIRE(AskHost("fill large 100000"));
   App app(kit.Exe());
   TypeToolPath(app, StandinExe());
-  HWND main = MainWindow(app);
+  HWND main = Shown(app, TARVIC_BATCH_CLASS);
   CHECK(BatchFilesIn(kit.path) == ExpectedBatchFiles(StandinExe(), kit));
   EmptyTheClipboard();
   Click(main, IDC_CMDCOPY);

@@ -33,7 +33,7 @@ TEST_CASE("windows: layout and keys with screenshots") {
   KitFolder kit("windows");
   App app(kit.Exe());
 
-  HWND dialog = LocateDialog(app);
+  HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   CheckInnerSize(dialog, 454, 205, dpi);
   CHECK(AskHost("shot locate-dialog-" + suffix));
   HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
@@ -41,11 +41,10 @@ TEST_CASE("windows: layout and keys with screenshots") {
   Keys(path, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
   CHECK(IsWindowVisible(dialog));
   CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == StandinExe());
-  CHECK_FALSE(FindShown(app.Pid(), kDialogClass));
   Click(dialog, IDC_CMDOK);
   REQUIRE(WaitGone(dialog));
 
-  HWND main = MainWindow(app);
+  HWND main = Shown(app, TARVIC_BATCH_CLASS);
   CheckInnerSize(main, 569, 299, dpi);
   CHECK(AskHost("shot main-window-" + suffix));
   HWND report = GetDlgItem(main, IDC_TXTREPORT);
