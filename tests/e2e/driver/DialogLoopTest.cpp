@@ -20,7 +20,12 @@ TEST_CASE("locate dialog: retry then browse then give up") {
     for (const auto& [name, bytes] : FilesIn(kit.path, "*.loaded")) names += name + " ";
     return names;
   };
-  App app(kit.Exe());
+  // Started from another folder, as from a shortcut, and with the file dialog's memory of the
+  // last folder per program cleared: it must open in the program folder of its own accord.
+  RegDeleteKeyW(
+      HKEY_CURRENT_USER,
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU");
+  App app(kit.Exe(), "", kit.path + "..");
 
   HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   CHECK(marks() == "");
@@ -31,7 +36,7 @@ TEST_CASE("locate dialog: retry then browse then give up") {
 
   Click(dialog, IDC_CMDSELLOOKUP);
   HWND open = Shown(app, kDialogClass);
-  // A bare name is taken from the folder the file dialog opened in: the program's own.
+  // A bare name is taken from the folder the file dialog opened in.
   const int kFileNameBox = 0x47C;
   SendWithin(GetDlgItem(open, kFileNameBox), WM_SETTEXT, 0,
              reinterpret_cast<LPARAM>(L"ESRIRegAsm.exe"));
