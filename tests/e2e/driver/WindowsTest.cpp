@@ -16,26 +16,35 @@ void CheckInnerSize(HWND window, int width96, int height96, int dpi) {
   CHECK(std::abs(inner.bottom - height96 * dpi / 96) <= 1);
 }
 
-// Keys as the keyboard delivers them to the focused control; then waits until the program has
-// handled them: a message sent afterwards is answered only once those before it were.
+// Waits until the program has handled what was posted to it, and painted: a message sent is
+// answered only once those before it were.
+void Settle(HWND window) {
+  SendWithin(window, WM_NULL, 0, 0);
+  Sleep(200);
+  SendWithin(window, WM_NULL, 0, 0);
+}
+
+// Keys as the keyboard delivers them to the focused control.
 void Keys(HWND control, UINT message, LPARAM flags, std::initializer_list<WPARAM> keys) {
   for (WPARAM key : keys) PostMessageW(control, message, key, flags);
-  SendWithin(control, WM_NULL, 0, 0);
-  Sleep(100);
-  SendWithin(control, WM_NULL, 0, 0);
+  Settle(control);
+}
+
+void Screenshot(HWND window, const std::string& name) {
+  Settle(window);
+  CHECK(AskHost("shot " + name + "-" + EnvironmentValue("TARVIC_E2E_DPI") + "dpi"));
 }
 
 }  // namespace
 
 TEST_CASE("windows: layout and keys with screenshots") {
   const int dpi = std::atoi(EnvironmentValue("TARVIC_E2E_DPI").c_str());
-  const std::string suffix = std::to_string(dpi) + "dpi";
   KitFolder kit("windows");
   App app(kit.Exe());
 
   HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   CheckInnerSize(dialog, 454, 205, dpi);
-  CHECK(AskHost("shot locate-dialog-" + suffix));
+  Screenshot(dialog, "locate-dialog");
   HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
   Type(path, StandinExe());
   Keys(path, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
@@ -46,7 +55,7 @@ TEST_CASE("windows: layout and keys with screenshots") {
 
   HWND main = Shown(app, TARVIC_BATCH_CLASS);
   CheckInnerSize(main, 569, 299, dpi);
-  CHECK(AskHost("shot main-window-" + suffix));
+  Screenshot(main, "main-window");
   HWND report = GetDlgItem(main, IDC_TXTREPORT);
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;
