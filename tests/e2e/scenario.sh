@@ -21,7 +21,7 @@ set_dpi() {
 # places, where scripts/run.sh puts one.
 tools=("$WINEPREFIX"/drive_c/Program\ Files*/Common\ Files/ArcGIS/bin/ESRIRegAsm.exe)
 finish() {
-  chattr -R -i "$TARVIC_E2E_WORK" 2>/dev/null
+  chattr -i "$TARVIC_E2E_WORK"/*/ 2>/dev/null
   for tool in "${tools[@]}"; do [ ! -e "$tool.aside" ] || mv "$tool.aside" "$tool"; done
   [ "$TARVIC_E2E_DPI" = 96 ] || set_dpi 96
 }

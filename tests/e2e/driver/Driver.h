@@ -9,7 +9,7 @@
 #include <vector>
 
 std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
+std::string Narrow(const std::wstring& wide, UINT codePage = CP_UTF8);
 std::string EnvironmentValue(const char* name);
 // Whole bytes of a file, or a marker that cannot be mistaken for them.
 std::string FileText(const std::string& path);
@@ -36,8 +36,7 @@ class App {
 // Every wait polls with a limit, and every message sent has one, so a missing window or a hung
 // program fails a check instead of stalling the run.
 inline const wchar_t* const kDialogClass = L"#32770";   // message boxes, the file-open dialog
-HWND FindShown(DWORD pid, const wchar_t* windowClass);  // a visible top-level window, or null
-HWND WaitShown(DWORD pid, const wchar_t* windowClass);
+HWND WaitShown(DWORD pid, const wchar_t* windowClass);  // a visible top-level window, or null
 bool WaitGone(HWND window);
 LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 std::string Text(HWND window);

@@ -7,17 +7,17 @@ std::wstring Wide(const std::string& utf8) {
   return out;
 }
 
-std::string Utf8(const std::wstring& wide) {
+std::string Narrow(const std::wstring& wide, UINT codePage) {
   std::string out(wide.size() * 3, '\0');
-  out.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(),
-                                 static_cast<int>(out.size()), nullptr, nullptr));
+  out.resize(WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
+                                 out.data(), static_cast<int>(out.size()), nullptr, nullptr));
   return out;
 }
 
 std::string EnvironmentValue(const char* name) {
   wchar_t value[4096] = {};
   GetEnvironmentVariableW(Wide(name).c_str(), value, 4096);
-  return Utf8(value);
+  return Narrow(value);
 }
 
 std::string FileText(const std::string& path) {
@@ -43,7 +43,7 @@ std::map<std::string, std::string> FilesIn(const std::string& folder, const std:
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(Wide(folder + pattern).c_str(), &found);
   for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
-    const std::string name = Utf8(found.cFileName);
+    const std::string name = Narrow(found.cFileName);
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files[name] = FileText(folder + name);
   }
   FindClose(search);

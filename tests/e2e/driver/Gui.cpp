@@ -11,6 +11,16 @@ bool PollUntil(int timeoutMs, Done done) {
   return true;
 }
 
+HWND FindShown(DWORD pid, const wchar_t* windowClass) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
+       w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
 bool OpenTheClipboard() {
   return PollUntil(2000, [] { return OpenClipboard(nullptr) != 0; });
 }
@@ -42,16 +52,6 @@ long App::WaitExit(int timeoutMs) {
   return static_cast<long>(code);
 }
 
-HWND FindShown(DWORD pid, const wchar_t* windowClass) {
-  for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
-       w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == pid && IsWindowVisible(w)) return w;
-  }
-  return nullptr;
-}
-
 HWND WaitShown(DWORD pid, const wchar_t* windowClass) {
   HWND found = nullptr;
   PollUntil(20000, [&] { return (found = FindShown(pid, windowClass)) != nullptr; });
@@ -72,7 +72,7 @@ std::string Text(HWND window) {
   std::wstring text(static_cast<std::size_t>(SendWithin(window, WM_GETTEXTLENGTH, 0, 0)) + 1, 0);
   text.resize(static_cast<std::size_t>(
       SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return Utf8(text);
+  return Narrow(text);
 }
 
 std::string ItemText(HWND parent, int id) {
@@ -90,7 +90,7 @@ void Type(HWND edit, const std::string& text) {
 std::string ClipboardText() {
   if (!OpenTheClipboard()) return "<clipboard busy>";
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  const std::string text = data ? Utf8(static_cast<const wchar_t*>(GlobalLock(data))) : "";
+  const std::string text = data ? Narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "";
   if (data) GlobalUnlock(data);
   CloseClipboard();
   return text;

@@ -1,5 +1,7 @@
 #include <doctest.h>
 
+#include <cstdio>
+
 #include "ControlIds.h"
 #include "Driver.h"
 
@@ -19,11 +21,16 @@ bool AskHost(const std::string& request) {
   // Written aside and renamed, so the script never reads half a request.
   WriteBytes(work + "request.new", request + "\n");
   MoveFileW(Wide(work + "request.new").c_str(), Wide(work + "request").c_str());
-  for (int waited = 0; FileText(work + "reply").rfind("ok", 0) != 0; waited += 20) {
-    if (waited > 60000 || FileText(work + "reply").rfind("failed", 0) == 0) return false;
+  for (int waited = 0; waited < 180000; waited += 20) {
+    const std::string reply = FileText(work + "reply");
+    if (reply.rfind("ok", 0) == 0) return true;
+    if (reply.rfind("failed", 0) == 0) {
+      std::fputs(reply.c_str(), stderr);  // the script's reason, into the scenario's log
+      return false;
+    }
     Sleep(20);
   }
-  return true;
+  return false;
 }
 
 KitFolder::KitFolder(const std::string& name, const std::vector<std::string>& rows)
@@ -37,7 +44,7 @@ KitFolder::KitFolder(const std::string& name, const std::vector<std::string>& ro
 
 HWND Shown(const App& app, const wchar_t* windowClass) {
   HWND window = WaitShown(app.Pid(), windowClass);
-  REQUIRE_MESSAGE(window, "no window of the class " << Utf8(windowClass) << " showed");
+  REQUIRE_MESSAGE(window, "no window of the class " << Narrow(windowClass) << " showed");
   return window;
 }
 
@@ -76,7 +83,7 @@ std::string CmdForm(const std::string& path) {
                       &lost);
   wchar_t shortPath[MAX_PATH * 2] = {};
   if (!lost || !GetShortPathNameW(Wide(path).c_str(), shortPath, MAX_PATH * 2)) return path;
-  return Utf8(shortPath);
+  return Narrow(shortPath);
 }
 
 // A line as the batch file holds it: % doubled, for cmd would expand a lone one even inside
@@ -84,10 +91,7 @@ std::string CmdForm(const std::string& path) {
 std::string InBatchFile(const std::string& line) {
   std::wstring doubled;
   for (wchar_t c : Wide(line)) doubled += c == L'%' ? L"%%" : std::wstring(1, c);
-  std::string oem(doubled.size() * 2, '\0');
-  oem.resize(WideCharToMultiByte(CP_OEMCP, 0, doubled.data(), static_cast<int>(doubled.size()),
-                                 oem.data(), static_cast<int>(oem.size()), nullptr, nullptr));
-  return oem + "\r\n";
+  return Narrow(doubled, CP_OEMCP) + "\r\n";
 }
 
 }  // namespace
