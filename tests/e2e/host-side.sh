@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end scripts. While a driver runs under Wine, answers its requests for
 # what only the Unix side can do: it writes a line to $TARVIC_E2E_WORK/host-request and waits
 # for host-reply, "ok" or "failed: <reason>".

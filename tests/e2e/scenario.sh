@@ -10,7 +10,7 @@ for arg in "${@:2}"; do
     --dpi=*) TARVIC_E2E_DPI="${arg#--dpi=}" ;;
     # Wine then loads these names from the program folder first, as Windows does for most.
     --planted=*) export TARVIC_E2E_PLANTED="${arg#--planted=}"
-      names=$(cd "$TARVIC_E2E_PLANTED" && ls -- *.dll | sed 's/\.dll$//' | paste -sd,)
+      names=$(cd "$TARVIC_E2E_PLANTED" && printf '%s\n' *.dll | sed 's/\.dll$//' | paste -sd,)
       export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}$names=n,b" ;;
   esac
 done

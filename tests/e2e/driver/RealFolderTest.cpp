@@ -13,7 +13,7 @@ TEST_CASE("an unwritable program folder: one error report per entry and nothing 
   for (int entry = 1; entry <= 2; ++entry) {
     HWND box = Shown(app, kDialogClass);
     // An error report also waits on the clipboard for the user to paste.
-    CHECK(ClipboardChangedFrom("") == ItemText(box, 0xFFFF));
+    CHECK(ClipboardChangedFrom("") == ItemText(box, 0xFFFF));  // 0xFFFF: the text of a box
     EmptyTheClipboard();
     Press(box, IDOK);
   }
