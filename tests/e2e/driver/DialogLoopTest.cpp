@@ -3,18 +3,11 @@
 #include "ControlIds.h"
 #include "Driver.h"
 
-// With TARVIC_E2E_PLANTED naming a folder of DLLs named like system ones, which leave a mark
-// when loaded, they sit in the program folder; Wine loads them from there, before its own,
-// whenever the program folder is searched.
+// Run again with DLLs named like system ones beside the program, which leave a mark when loaded
+// (see KitFolder): Wine loads them from there, before its own, whenever that folder is searched.
 TEST_CASE("locate dialog: retry then browse then give up") {
   KitFolder kit("dialog-loop");
   WriteBytes(kit.path + "ESRIRegAsm.exe", FileText(StandinExe()));
-  const std::string planted = WindowsPathOf(EnvironmentValue("TARVIC_E2E_PLANTED"));
-  if (!planted.empty()) {
-    for (const auto& [name, bytes] : FilesIn(planted + "\\", "*.dll")) {
-      WriteBytes(kit.path + name, bytes);
-    }
-  }
   auto marks = [&] {
     std::string names;
     for (const auto& [name, bytes] : FilesIn(kit.path, "*.loaded")) names += name + " ";

@@ -54,8 +54,9 @@ std::string StandinExe();  // the stand-in registration tool, which logs its cal
 // Asks the test script for what only the Unix side can do ("lock", "fill", "shot").
 bool AskHost(const std::string& request);
 
-// A fresh folder straight under the work folder holding a copy of Tarvic_Kit.exe and the
-// library and registry script of each catalogue row named by its stem.
+// A fresh folder straight under the work folder holding a copy of Tarvic_Kit.exe, the library
+// and registry script of each catalogue row named by its stem, and the DLLs of the folder that
+// TARVIC_E2E_PLANTED names, if any.
 struct KitFolder {
   KitFolder(const std::string& name, const std::vector<std::string>& rows = {"ParcelNum"});
   std::string Exe() const { return path + "Tarvic_Kit.exe"; }
