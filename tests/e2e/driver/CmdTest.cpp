@@ -1,47 +1,31 @@
 #include <doctest.h>
 
-#include "App.h"
-#include "Expected.h"
-#include "Files.h"
-#include "Gui.h"
-#include "Kit.h"
+#include "ControlIds.h"
+#include "Driver.h"
 
 // The batch files are the product: run them through cmd, as the user will, and check what the
-// registration tool really receives from paths full of characters that cmd treats specially.
-TEST_CASE("batch files run through cmd hand over the exact arguments") {
-  ToolPlaces noTools;
-  const std::string toolFolder = WorkDir() + "\\cmd\\Tool 50% & (Co)";
-  RemoveTree(toolFolder);
-  MakeDirs(toolFolder);
-  const std::string tool = toolFolder + "\\ESRIRegAsm.exe";
-  REQUIRE(CopyFileTo(StandinExe(), tool));
-  KitFolder kit("cmd\\Kit (x86) & R^D 100% caf\xC3\xA9");
-  kit.AddRow(1);
-  kit.AddRow(6);
+// registration tool really receives from folders named with what cmd treats specially. A name
+// outside the console code page can only be handed over by its 8.3 form.
+TEST_CASE("batch files run by cmd hand over the exact arguments") {
+  // The tool's path is typed in another letter case than on disk; it is used as typed.
+  KitFolder tools("Tool 50% & (Co) caf\xC3\xA9", {});
+  WriteBytes(tools.path + "ESRIRegAsm.exe", FileText(StandinExe()));
+  const std::string typed = tools.path + "esriregasm.EXE";
+  for (const char* name : {"Kit (x86) & R^D 100% caf\xC3\xA9", "Kit \xE2\x98\x83 \xCE\xA9 ^&"}) {
+    CAPTURE(name);
+    KitFolder kit(name);
+    App app(kit.Exe());
+    TypeToolPath(app, typed);
+    CloseExpectingExit0(app, Shown(app, TARVIC_BATCH_CLASS));
+    CHECK(BatchFilesIn(kit.path) == ExpectedBatchFiles(typed, kit));
 
-  App app(kit.Exe(), WindowsWithControl());
-  TypeToolPath(app, tool);
-  HWND main = MainWindowWithoutPrompts(app);
-  CHECK(ReportOf(main) == SuccessReport(tool, kit.Path(), {1, 6}, FoundIn(kit.Path())));
-  CloseExpectingExit0(app, main);
-
-  const std::string log = toolFolder + "\\ESRIRegAsm.log";
-  for (int number : {1, 6}) {
-    const Row& row = CatalogueRow(number);
-    CAPTURE(row.title);
-    CHECK(FileText(kit.Path() + row.registerBat) ==
-          BatchFileBytes(RegisterLine(tool, kit.Path(), row)));
-    CHECK(FileText(kit.Path() + row.unregisterBat) ==
-          BatchFileBytes(UnregisterLine(tool, kit.Path(), row)));
-
-    RemoveTree(log);
-    CHECK(RunAndWait("cmd.exe /c " + row.registerBat, kit.Path(), 20000) == 0);
-    CHECK(RunAndWait("cmd.exe /c " + row.unregisterBat, kit.Path(), 20000) == 0);
-    const auto calls = ToolCalls(log);
-    REQUIRE(calls.size() == 2);
-    CHECK(calls[0].args == std::vector<std::string>{tool, "/p:Desktop", kit.Path() + row.dll,
-                                                    "/f:" + kit.Path() + row.reg});
-    CHECK(calls[1].args ==
-          std::vector<std::string>{tool, "/p:Desktop", "/u", kit.Path() + row.dll});
+    const std::string log = tools.path + "ESRIRegAsm.log";
+    DeleteFileW(Wide(log).c_str());
+    for (const char* batch : {"Register_*.bat", "Unregister_*.bat"}) {
+      for (const auto& [file, bytes] : FilesIn(kit.path, batch)) {
+        CHECK(App("cmd.exe", "/c " + file, kit.path).WaitExit(20000) == 0);
+      }
+    }
+    CHECK(FileText(log) == ExpectedToolCalls(typed, kit));
   }
 }

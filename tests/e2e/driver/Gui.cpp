@@ -1,70 +1,65 @@
-#include "Gui.h"
-
-#include <chrono>
-#include <cstring>
-#include <thread>
-
-#include "Utf.h"
+#include "Driver.h"
 
 namespace {
 
-constexpr int kPollMs = 10;
-
-struct Search {
-  DWORD pid;
-  const wchar_t* windowClass;  // null: any
-  const std::wstring* title;   // null: any
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
-  if (search->windowClass) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    if (std::wstring_view(name) != search->windowClass) return TRUE;
-  }
-  if (search->title && Wide(Text(window)) != *search->title) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 template <class Done>
 bool PollUntil(int timeoutMs, Done done) {
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > limit) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+  for (int waited = 0; !done(); waited += 10) {
+    if (waited > timeoutMs) return false;
+    Sleep(10);
   }
   return true;
 }
 
-}  // namespace
-
-HWND FindShown(DWORD pid, const wchar_t* windowClass, const std::string& title) {
-  const std::wstring wideTitle = Wide(title);
-  Search search{pid, windowClass, &wideTitle};
-  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+HWND FindShown(DWORD pid, const wchar_t* windowClass) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
+       w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
 }
 
-HWND WaitShown(DWORD pid, const wchar_t* windowClass, const std::string& title, int timeoutMs) {
+bool OpenTheClipboard() {
+  return PollUntil(2000, [] { return OpenClipboard(nullptr) != 0; });
+}
+
+}  // namespace
+
+App::App(const std::string& exe, const std::string& arguments, const std::string& folder) {
+  std::wstring commandLine = Wide("\"" + exe + "\" " + arguments);
+  const std::string start = folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                 Wide(start).c_str(), &startup, &info_);
+}
+
+App::~App() {
+  if (!info_.hProcess) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
+  WaitForSingleObject(info_.hProcess, 5000);
+  CloseHandle(info_.hProcess);
+  CloseHandle(info_.hThread);
+}
+
+long App::WaitExit(int timeoutMs) {
+  DWORD code = static_cast<DWORD>(-1);
+  if (WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(info_.hProcess, &code);
+  }
+  return static_cast<long>(code);
+}
+
+HWND WaitShown(DWORD pid, const wchar_t* windowClass) {
   HWND found = nullptr;
-  PollUntil(timeoutMs, [&] { return (found = FindShown(pid, windowClass, title)) != nullptr; });
+  PollUntil(20000, [&] { return (found = FindShown(pid, windowClass)) != nullptr; });
   return found;
 }
 
-HWND AnyShown(DWORD pid, const wchar_t* windowClass) {
-  Search search{pid, windowClass, nullptr};
-  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-bool WaitGone(HWND window, int timeoutMs) {
-  return PollUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+bool WaitGone(HWND window) {
+  return PollUntil(5000, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
 LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,31 +69,14 @@ LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::string Text(HWND window) {
-  const LRESULT length = SendWithin(window, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT got =
-      SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(got));
-  return Utf8(text);
+  std::wstring text(static_cast<std::size_t>(SendWithin(window, WM_GETTEXTLENGTH, 0, 0)) + 1, 0);
+  text.resize(static_cast<std::size_t>(
+      SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return Narrow(text);
 }
 
 std::string ItemText(HWND parent, int id) {
   return Text(GetDlgItem(parent, id));
-}
-
-// The prompt of a message box is its static control with the id -1.
-std::string MessageText(HWND box) {
-  return ItemText(box, 0xFFFF);
-}
-
-bool ItemEnabled(HWND parent, int id) {
-  return IsWindowEnabled(GetDlgItem(parent, id)) != 0;
-}
-
-SIZE ClientSize(HWND window) {
-  RECT inner{};
-  GetClientRect(window, &inner);
-  return SIZE{inner.right - inner.left, inner.bottom - inner.top};
 }
 
 void Click(HWND parent, int id) {
@@ -109,43 +87,23 @@ void Type(HWND edit, const std::string& text) {
   for (wchar_t c : Wide(text)) SendWithin(edit, WM_CHAR, c, 1);
 }
 
-void PostClose(HWND window) {
-  PostMessageW(window, WM_CLOSE, 0, 0);
-}
-
-void PostSysClose(HWND window) {
-  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
-
-namespace {
-// Another program may hold the clipboard for a moment; try for a while.
-bool OpenClipboardSoon() {
-  return PollUntil(2000, [] { return OpenClipboard(nullptr) != 0; });
-}
-}  // namespace
-
 std::string ClipboardText() {
-  if (!OpenClipboardSoon()) return {};
-  std::string text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = Utf8(chars);
-      GlobalUnlock(data);
-    }
-  }
+  if (!OpenTheClipboard()) return "<clipboard busy>";
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const std::string text = data ? Narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "";
+  if (data) GlobalUnlock(data);
   CloseClipboard();
   return text;
 }
 
-void SetClipboardText(const std::string& text) {
-  const std::wstring wide = Wide(text);
-  if (!OpenClipboardSoon()) return;
+void EmptyTheClipboard() {
+  if (!OpenTheClipboard()) return;
   EmptyClipboard();
-  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
-    GlobalUnlock(memory);
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-  }
   CloseClipboard();
+}
+
+std::string ClipboardChangedFrom(const std::string& before) {
+  std::string now;
+  PollUntil(3000, [&] { return (now = ClipboardText()) != before; });
+  return now;
 }

@@ -3,13 +3,9 @@
 
 #include <cstring>
 
-#include "Setup.h"
-#include "ShowReport.h"
+#include "Driver.h"
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--show") == 0) {
-    return ShowReport(WindowsPathOf(argv[2]));
-  }
-  doctest::Context context(argc, argv);
-  return context.run();
+  if (argc == 3 && std::strcmp(argv[1], "--show") == 0) return ShowReport(WindowsPathOf(argv[2]));
+  return doctest::Context(argc, argv).run();
 }

@@ -1,48 +1,19 @@
-// Stands in for the registration tool: it records how a batch file called it, so the tests can
-// check the exact arguments cmd handed over, then succeeds.
+// Stands in for the registration tool: it appends the items it was called with, between bars, to
+// a log beside itself, one call a line, so the tests see the exact arguments cmd handed over.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <string>
 
-namespace {
-
-std::string Utf8(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-  out.pop_back();
-  return out;
-}
-
-std::wstring LogPath() {
-  wchar_t self[MAX_PATH * 2] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH * 2);
-  std::wstring path = self;
-  return path.substr(0, path.find_last_of(L'\\') + 1) + L"ESRIRegAsm.log";
-}
-
-}  // namespace
-
-int wmain() {
-  const wchar_t* commandLine = GetCommandLineW();
-  // One record per call: the raw command line, each parsed item, then a closing line.
-  std::string record = "cmdline=" + Utf8(commandLine) + "\n";
-  int count = 0;
-  if (wchar_t** items = CommandLineToArgvW(commandLine, &count)) {
-    for (int i = 0; i < count; ++i) record += "arg=" + Utf8(items[i]) + "\n";
-    LocalFree(items);
-  }
-  record += "end\n";
-
-  HANDLE log = CreateFileW(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (log == INVALID_HANDLE_VALUE) return 3;
+int wmain(int argc, wchar_t** argv) {
+  std::wstring call = argv[0];
+  for (int i = 1; i < argc; ++i) call += L"|" + std::wstring(argv[i]);
+  std::string line(call.size() * 3, '\0');
+  line.resize(WideCharToMultiByte(CP_UTF8, 0, call.data(), static_cast<int>(call.size()),
+                                  line.data(), static_cast<int>(line.size()), nullptr, nullptr));
+  wchar_t log[MAX_PATH * 2] = {};
+  wcscpy(log + GetModuleFileNameW(nullptr, log, MAX_PATH * 2) - 3, L"log");  // ESRIRegAsm.log
+  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
   DWORD written = 0;
-  const BOOL ok =
-      WriteFile(log, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
-  CloseHandle(log);
-  return ok ? 0 : 3;
+  line += '\n';
+  return WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ? 0 : 3;
 }

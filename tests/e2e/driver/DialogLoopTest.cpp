@@ -1,0 +1,50 @@
+#include <doctest.h>
+
+#include "ControlIds.h"
+#include "Driver.h"
+
+// Run again with DLLs named like system ones beside the program, which leave a mark when loaded
+// (see KitFolder): Wine loads them from there, before its own, whenever that folder is searched.
+TEST_CASE("locate dialog: retry then browse then give up") {
+  KitFolder kit("dialog-loop");
+  WriteBytes(kit.path + "ESRIRegAsm.exe", FileText(StandinExe()));
+  auto marks = [&] {
+    std::string names;
+    for (const auto& [name, bytes] : FilesIn(kit.path, "*.loaded")) names += name + " ";
+    return names;
+  };
+  // Started from another folder, as from a shortcut, and with the file dialog's memory of the
+  // last folder per program cleared: it must open in the program folder of its own accord.
+  RegDeleteKeyW(
+      HKEY_CURRENT_USER,
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU");
+  App app(kit.Exe(), "", kit.path + "..");
+
+  HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
+  CHECK(marks() == "");
+  TypeToolPath(app, kit.path + "No Such Tool.exe");
+  Press(Shown(app, kDialogClass), IDOK);  // the problem box: OK asks again, in a fresh dialog
+  dialog = Shown(app, TARVIC_FINDFILE_CLASS);
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == "");
+
+  Click(dialog, IDC_CMDSELLOOKUP);
+  HWND open = Shown(app, kDialogClass);
+  // A bare name is taken from the folder the file dialog opened in.
+  const int kFileNameBox = 0x47C;
+  SendWithin(GetDlgItem(open, kFileNameBox), WM_SETTEXT, 0,
+             reinterpret_cast<LPARAM>(L"ESRIRegAsm.exe"));
+  PostMessageW(open, WM_COMMAND, IDOK, 0);
+  REQUIRE(WaitGone(open));
+  const std::string picked = kit.path + "ESRIRegAsm.exe";
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == picked);
+  const LRESULT selection = SendWithin(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), EM_GETSEL, 0, 0);
+  CHECK(LOWORD(selection) == picked.size());  // the caret after the last character
+
+  // The close box gives up, whatever the path box holds.
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  Press(Shown(app, kDialogClass), IDOK);
+  HWND main = Shown(app, TARVIC_BATCH_CLASS);
+  CHECK(BatchFilesIn(kit.path) == "");
+  CloseExpectingExit0(app, main);
+  CHECK(marks() == "");
+}

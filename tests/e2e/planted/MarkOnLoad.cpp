@@ -1,0 +1,12 @@
+// Built under the names of system DLLs and put in the program folder: if the program ever loads
+// one from there, it leaves a mark, a file named after itself with ".loaded" appended.
+#include <windows.h>
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
+  if (reason != DLL_PROCESS_ATTACH) return TRUE;
+  wchar_t mark[MAX_PATH * 2] = {};
+  GetModuleFileNameW(self, mark, MAX_PATH);
+  wcscat(mark, L".loaded");
+  CloseHandle(CreateFileW(mark, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  return TRUE;
+}
