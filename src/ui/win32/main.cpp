@@ -8,8 +8,8 @@
 #include "host/win32/Win32Host.h"
 #include "ui/frmBatch.h"
 #include "ui/win32/FindFileWindow.h"
+#include "ui/win32/FormParts.h"
 #include "ui/win32/MainWindow.h"
-#include "ui/win32/MessageLoop.h"
 
 namespace {
 
