@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "host/win32/ProcessStart.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
 #include "ui/frmBatch.h"
@@ -14,6 +15,7 @@
 namespace {
 
 int RunProgram(int showCommand) {
+  tarvic::win32::SilenceFailingDriveProbes();
   INITCOMMONCONTROLSEX controls = {};
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
@@ -33,6 +35,7 @@ int RunProgram(int showCommand) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  tarvic::win32::RestrictDllSearchToSystemFolder();
   try {
     return RunProgram(showCommand);
   } catch (const tarvic::HostFailure& failure) {
