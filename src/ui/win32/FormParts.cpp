@@ -9,12 +9,6 @@ namespace tarvic::win32 {
 
 namespace {
 
-void PlaceControl(HWND child, const layout::TwipRect& rect, int dpi) {
-  SetWindowPos(child, nullptr, TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
-               TwipsToPixels(rect.width, dpi), TwipsToPixels(rect.height, dpi),
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 LRESULT CALLBACK DialogKeysEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR subclassId, DWORD_PTR) {
   if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, DialogKeysEditProc, subclassId);
@@ -99,7 +93,9 @@ void PlaceForDpi(HWND window, const RECT& suggested, std::span<const ChildContro
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   for (const ChildControl& control : controls) {
     const HWND child = GetDlgItem(window, control.id);
-    PlaceControl(child, control.rect, dpi);
+    SetWindowPos(child, nullptr, TwipsToPixels(control.rect.left, dpi),
+                 TwipsToPixels(control.rect.top, dpi), TwipsToPixels(control.rect.width, dpi),
+                 TwipsToPixels(control.rect.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
 }
