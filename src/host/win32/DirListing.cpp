@@ -23,10 +23,8 @@ namespace {
 // batches; a large folder then lists markedly faster. Older systems refuse both and get the
 // plain call.
 HANDLE OpenListing(const std::wstring& path, WIN32_FIND_DATAW& data) {
-  constexpr auto kInfoBasic = static_cast<FINDEX_INFO_LEVELS>(1);  // FindExInfoBasic
-  constexpr DWORD kLargeFetch = 2;                                 // FIND_FIRST_EX_LARGE_FETCH
-  const HANDLE handle = FindFirstFileExW(path.c_str(), kInfoBasic, &data, FindExSearchNameMatch,
-                                         nullptr, kLargeFetch);
+  const HANDLE handle = FindFirstFileExW(path.c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_INVALID_PARAMETER) return handle;
   return FindFirstFileW(path.c_str(), &data);
 }

@@ -1,11 +1,9 @@
 #include "host/win32/OpenFileDialog.h"
 
-#include <commdlg.h>
-
 #include <vector>
 
 #include "host/HostFailure.h"
-#include "host/win32/LookUpFunction.h"
+#include "host/win32/DynamicCalls.h"
 #include "host/win32/Utf16.h"
 
 namespace tarvic::win32 {
@@ -24,26 +22,6 @@ std::wstring DialogFilter(const std::string& filter) {
   wide.push_back(L'\0');
   wide.push_back(L'\0');
   return wide;
-}
-
-// The common dialog library pulls in much of the shell; it is loaded only when the user browses,
-// so that an ordinary run does not pay for it at start-up.
-struct CommonDialogLibrary {
-  decltype(&GetOpenFileNameW) getOpenFileName = nullptr;
-  decltype(&CommDlgExtendedError) extendedError = nullptr;
-};
-
-const CommonDialogLibrary& LoadCommonDialogLibrary() {
-  static CommonDialogLibrary library = [] {
-    CommonDialogLibrary loaded;
-    const HMODULE module = LoadLibraryW(L"comdlg32.dll");
-    loaded.getOpenFileName =
-        LookUpFunction<decltype(&GetOpenFileNameW)>(module, "GetOpenFileNameW");
-    loaded.extendedError =
-        LookUpFunction<decltype(&CommDlgExtendedError)>(module, "CommDlgExtendedError");
-    return loaded;
-  }();
-  return library;
 }
 
 }  // namespace
@@ -66,13 +44,14 @@ std::string ShowOpenFileDialog(HWND owner, const std::string& filter,
   dialog.lpstrTitle = wideTitle.c_str();
   dialog.Flags = OFN_EXPLORER;
 
-  const CommonDialogLibrary& library = LoadCommonDialogLibrary();
-  if (library.getOpenFileName == nullptr || library.extendedError == nullptr) {
+  // The library pulls in much of the shell: an ordinary run, which never browses, does not load it.
+  const ComDlg32Calls& library = ComDlg32();
+  if (library.getOpenFileNameW == nullptr || library.commDlgExtendedError == nullptr) {
     throw HostFailure(static_cast<std::int32_t>(ERROR_MOD_NOT_FOUND),
                       "The file-open dialog is not available (comdlg32.dll could not be loaded).");
   }
-  if (library.getOpenFileName(&dialog)) return Narrow(fileName.data());
-  const DWORD error = library.extendedError();
+  if (library.getOpenFileNameW(&dialog)) return Narrow(fileName.data());
+  const DWORD error = library.commDlgExtendedError();
   if (error == 0) return "";  // cancelled
   throw HostFailure(
       static_cast<std::int32_t>(error),

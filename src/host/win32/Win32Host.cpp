@@ -56,15 +56,15 @@ class FileHandle {
 };
 
 // Windows refuses to replace a read-only, hidden or system file, or a folder, with a new
-// ordinary file; Wine running as root would replace some of them. Refusing up front keeps the
-// user's protected file intact on every system, with the error Windows itself gives.
-void RefuseProtectedTarget(const std::wstring& apiPath, const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(apiPath.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return;  // not there yet: CreateFileW decides
+// ordinary file; Wine running as root opens some of them for writing. Asking the open file what
+// it is keeps the user's protected file intact on every system, with the error Windows gives,
+// and costs no second look-up of the name (each one scans a large folder under Wine).
+bool IsProtectedTarget(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(file, &info)) return false;
   constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-  if ((attributes & kProtected) != 0)
-    throw SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path);
+  return (info.dwFileAttributes & kProtected) != 0;
 }
 
 }  // namespace
@@ -134,12 +134,14 @@ std::string Win32Host::CmdPathForm(const std::string& path) {
 void Win32Host::WriteLineFile(const std::string& path, const std::string& line) {
   // Encode before touching the file: a line that cannot be written must not empty it.
   const std::string bytes = OemBytesOf(Widen(line)) + "\r\n";
-  const std::wstring widePath = Widen(path);
-  RefuseProtectedTarget(ForFileApi(widePath), path);
 
-  FileHandle file(CreateFileW(ForFileApi(widePath).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Create or open in one call; the old contents go only once the target proved ordinary.
+  FileHandle file(CreateFileW(ForFileApi(Widen(path)).c_str(), GENERIC_WRITE, 0, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
+  if (IsProtectedTarget(file.Get()))
+    throw SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path);
+  if (!SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
   DWORD written = 0;
   if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
     throw LastErrorFailure("Can't write " + path);

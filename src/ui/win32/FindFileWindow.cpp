@@ -2,13 +2,11 @@
 
 #include <array>
 
+#include "host/win32/DynamicCalls.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 #include "ui/Layout.h"
-#include "ui/win32/ChildControls.h"
 #include "ui/win32/ControlIds.h"
-#include "ui/win32/MessageLoop.h"
-#include "ui/win32/ToolTip.h"
 
 namespace tarvic::win32 {
 
@@ -32,12 +30,6 @@ constexpr std::array<ChildControl, 5> kControls = {{
     {IDC_TXTINSTRUCTIONS, L"EDIT", L"Text1", kReadOnlyTextStyle, layout::findfile::txtInstructions},
 }};
 
-std::wstring TextOf(HWND control) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), text.size())));
-  return text;
-}
-
 }  // namespace
 
 std::string ShowFindFileDialog(Host& host) {
@@ -53,37 +45,108 @@ std::string ShowFindFileDialog(Host& host) {
 }
 
 FindFileWindow::FindFileWindow(frmFindFile& form) : form_(form) {
-  Create({TARVIC_FINDFILE_CLASS, L" Specify Location of ESRIRegAsm.exe:", kStyle, kExStyle,
-          layout::findfile::kInnerWidth, layout::findfile::kInnerHeight, kControls,
-          IDC_TXTLOOKUPPATH});
+  RegisterFormClass(TARVIC_FINDFILE_CLASS, WindowProc);
+  if (!CreateWindowExW(kExStyle, TARVIC_FINDFILE_CLASS, L" Specify Location of ESRIRegAsm.exe:",
+                       kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
+                       GetModuleHandleW(nullptr), this)) {
+    throw LastErrorFailure("Can't create a window");
+  }
 }
 
 FindFileWindow::~FindFileWindow() {
-  DestroyNow();
-  if (browsePicture_ != nullptr) DeleteObject(browsePicture_);
+  // Destroyed here, while the picture the button shows still exists.
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK FindFileWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  auto* self = AttachedWindow<FindFileWindow>(window, message, lParam);
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_NCCREATE:
+      self->window_ = window;
+      break;
+    case WM_CREATE:
+      self->OnCreate();
+      return 0;
+    case WM_COMMAND:
+      // IDOK and IDCANCEL (Enter and Escape) reach here too and are meant to do nothing.
+      self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_ACTIVATE:
+      self->OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return PaintReadOnlyBoxWhite(reinterpret_cast<HDC>(wParam));
+    case WM_DPICHANGED:
+      self->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      self->window_ = nullptr;
+      break;
+  }
+  // WM_CLOSE (close box, system menu, Alt+F4) destroys the window.
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void FindFileWindow::OnCreate() {
+  const int dpi = WindowDpi(window_);
+  font_ = std::make_unique<DialogFont>(dpi);
+  CreateControls(window_, layout::findfile::kInnerWidth, layout::findfile::kInnerHeight, kControls,
+                 font_->Get(), dpi);
+  const HWND instructions = GetDlgItem(window_, IDC_TXTINSTRUCTIONS);
+  SendMessageW(instructions, EM_SETLIMITTEXT, 0, 0);
+  LeaveDialogKeysToWindow(instructions);
+
+  const HWND browse = GetDlgItem(window_, IDC_CMDSELLOOKUP);
+  browsePicture_.ShowOn(browse, dpi);
+  AddToolTip(window_, browse, L"Browse for Lookup Table...");
+}
+
+void FindFileWindow::OnCommand(int id, int notification) {
+  if (id == IDC_TXTLOOKUPPATH) {
+    if (notification == EN_CHANGE && !settingPathText_) form_.txtLookupPath_Change();
+    return;
+  }
+  if (notification != BN_CLICKED) return;
+  if (id == IDC_CMDSELLOOKUP) form_.cmdSelLookup_Click();
+  if (id == IDC_CMDOK) form_.cmdOK_Click();
+  if (id == IDC_CMDCANCEL) form_.cmdCancel_Click();
+}
+
+void FindFileWindow::OnActivate(bool active) {
+  KeepFocusAcrossActivation(window_, active, focusBeforeDeactivation_, IDC_TXTLOOKUPPATH);
+}
+
+void FindFileWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  // The controls switch to the new font before the old one goes.
+  auto font = std::make_unique<DialogFont>(dpi);
+  PlaceForDpi(window_, suggested, kControls, font->Get(), dpi);
+  font_ = std::move(font);
+  browsePicture_.ShowOn(GetDlgItem(window_, IDC_CMDSELLOOKUP), dpi);
 }
 
 void FindFileWindow::ShowModal() {
-  const HWND window = Window();
-  if (window == nullptr) return;
-  ShowWindow(window, SW_SHOWNORMAL);
-  SetForegroundWindow(window);
-  SetFocus(GetDlgItem(window, IDC_TXTLOOKUPPATH));
-  RunMessageLoop(window);
+  if (window_ == nullptr) return;
+  ShowWindow(window_, SW_SHOWNORMAL);
+  SetForegroundWindow(window_);
+  SetFocus(GetDlgItem(window_, IDC_TXTLOOKUPPATH));
+  RunMessageLoop(window_);
 }
 
 void FindFileWindow::SetInstructionsText(const std::string& text) {
-  if (!SetDlgItemTextW(Window(), IDC_TXTINSTRUCTIONS, Widen(text).c_str())) {
+  if (!SetDlgItemTextW(window_, IDC_TXTINSTRUCTIONS, Widen(text).c_str())) {
     throw LastErrorFailure("Can't show the instructions");
   }
 }
 
 std::string FindFileWindow::LookupPathText() {
-  return Narrow(TextOf(GetDlgItem(Window(), IDC_TXTLOOKUPPATH)));
+  return Narrow(TextOf(GetDlgItem(window_, IDC_TXTLOOKUPPATH)));
 }
 
 void FindFileWindow::SetLookupPathText(const std::string& text) {
-  const HWND box = GetDlgItem(Window(), IDC_TXTLOOKUPPATH);
+  const HWND box = GetDlgItem(window_, IDC_TXTLOOKUPPATH);
   const std::wstring wide = Widen(text);
   // Like typing, only a real change is an event; the edit control's own notice is not relied
   // on, as systems differ in whether setting the text sends one.
@@ -99,36 +162,15 @@ void FindFileWindow::SetLookupPathSelStart(std::size_t utf8Offset) {
   const std::string text = LookupPathText();
   const std::size_t bytes = utf8Offset < text.size() ? utf8Offset : text.size();
   const auto caret = static_cast<WPARAM>(Widen(std::string_view(text).substr(0, bytes)).size());
-  SendDlgItemMessageW(Window(), IDC_TXTLOOKUPPATH, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+  SendDlgItemMessageW(window_, IDC_TXTLOOKUPPATH, EM_SETSEL, caret, static_cast<LPARAM>(caret));
 }
 
 void FindFileWindow::SetOkEnabled(bool enabled) {
-  EnableWindow(GetDlgItem(Window(), IDC_CMDOK), enabled ? TRUE : FALSE);
+  EnableWindow(GetDlgItem(window_, IDC_CMDOK), enabled ? TRUE : FALSE);
 }
 
-void FindFileWindow::OnCreated() {
-  const HWND instructions = GetDlgItem(Window(), IDC_TXTINSTRUCTIONS);
-  SendMessageW(instructions, EM_SETLIMITTEXT, 0, 0);
-  LeaveDialogKeysToWindow(instructions);
-
-  const HWND browse = GetDlgItem(Window(), IDC_CMDSELLOOKUP);
-  // The picture's first pixel marks its transparent colour, shown as the button face.
-  browsePicture_ =
-      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BROWSE),
-                                      IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS));
-  SendMessageW(browse, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(browsePicture_));
-  AddToolTip(Window(), browse, L"Browse for Lookup Table...");
-}
-
-void FindFileWindow::OnCommand(int id, int notification) {
-  if (id == IDC_TXTLOOKUPPATH) {
-    if (notification == EN_CHANGE && !settingPathText_) form_.txtLookupPath_Change();
-    return;
-  }
-  if (notification != BN_CLICKED) return;
-  if (id == IDC_CMDSELLOOKUP) form_.cmdSelLookup_Click();
-  if (id == IDC_CMDOK) form_.cmdOK_Click();
-  if (id == IDC_CMDCANCEL) form_.cmdCancel_Click();
+void FindFileWindow::Unload() {
+  if (!DestroyWindow(window_)) throw LastErrorFailure("Can't close the window");
 }
 
 }  // namespace tarvic::win32

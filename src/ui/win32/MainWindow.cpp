@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "host/win32/DynamicCalls.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 #include "ui/Layout.h"
-#include "ui/win32/ChildControls.h"
 #include "ui/win32/ControlIds.h"
 
 namespace tarvic::win32 {
@@ -30,37 +30,58 @@ constexpr std::array<ChildControl, 3> kControls = {{
 }  // namespace
 
 MainWindow::MainWindow(frmBatch& form) : form_(form) {
-  Create({TARVIC_BATCH_CLASS, L"Make Installation Batch Files:", kStyle, kExStyle,
-          layout::batch::kInnerWidth, layout::batch::kInnerHeight, kControls, IDC_TXTREPORT});
-}
-
-MainWindow::~MainWindow() {
-  DestroyNow();
-}
-
-void MainWindow::Show(int showCommand) {
-  ShowWindow(Window(), showCommand);
-  // A locate dialog that just closed may have handed the activation elsewhere.
-  SetForegroundWindow(Window());
-  UpdateWindow(Window());
-  SetFocus(GetDlgItem(Window(), IDC_TXTREPORT));
-}
-
-std::string MainWindow::ReportText() {
-  const HWND box = GetDlgItem(Window(), IDC_TXTREPORT);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), text.size())));
-  return Narrow(text);
-}
-
-void MainWindow::SetReportText(const std::string& text) {
-  if (!SetDlgItemTextW(Window(), IDC_TXTREPORT, Widen(text).c_str())) {
-    throw LastErrorFailure("Can't show the report");
+  RegisterFormClass(TARVIC_BATCH_CLASS, WindowProc);
+  if (!CreateWindowExW(kExStyle, TARVIC_BATCH_CLASS, L"Make Installation Batch Files:", kStyle,
+                       CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
+                       GetModuleHandleW(nullptr), this)) {
+    throw LastErrorFailure("Can't create a window");
   }
 }
 
-void MainWindow::OnCreated() {
-  const HWND report = GetDlgItem(Window(), IDC_TXTREPORT);
+MainWindow::~MainWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = AttachedWindow<MainWindow>(window, message, lParam);
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_NCCREATE:
+      self->window_ = window;
+      break;
+    case WM_CREATE:
+      self->OnCreate();
+      return 0;
+    case WM_COMMAND:
+      // IDOK and IDCANCEL (Enter and Escape) reach here too and are meant to do nothing.
+      self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_ACTIVATE:
+      self->OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      return PaintReadOnlyBoxWhite(reinterpret_cast<HDC>(wParam));
+    case WM_DPICHANGED:
+      self->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_DESTROY:
+      self->OnDestroy();
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      self->window_ = nullptr;
+      break;
+  }
+  // WM_CLOSE (close box, system menu, Alt+F4) destroys the window.
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void MainWindow::OnCreate() {
+  const int dpi = WindowDpi(window_);
+  font_ = std::make_unique<DialogFont>(dpi);
+  CreateControls(window_, layout::batch::kInnerWidth, layout::batch::kInnerHeight, kControls,
+                 font_->Get(), dpi);
+  const HWND report = GetDlgItem(window_, IDC_TXTREPORT);
   // No limit: a long report must fit whole.
   SendMessageW(report, EM_SETLIMITTEXT, 0, 0);
   LeaveDialogKeysToWindow(report);
@@ -72,9 +93,42 @@ void MainWindow::OnCommand(int id, int notification) {
   if (id == IDC_CMDCLOSE) form_.cmdClose_Click();
 }
 
+void MainWindow::OnActivate(bool active) {
+  KeepFocusAcrossActivation(window_, active, focusBeforeDeactivation_, IDC_TXTREPORT);
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  // The controls switch to the new font before the old one goes.
+  auto font = std::make_unique<DialogFont>(dpi);
+  PlaceForDpi(window_, suggested, kControls, font->Get(), dpi);
+  font_ = std::move(font);
+}
+
 void MainWindow::OnDestroy() {
   // Closing the main window, in any way, ends the program.
   PostQuitMessage(0);
+}
+
+void MainWindow::Show(int showCommand) {
+  ShowWindow(window_, showCommand);
+  // A locate dialog that just closed may have handed the activation elsewhere.
+  SetForegroundWindow(window_);
+  UpdateWindow(window_);
+  SetFocus(GetDlgItem(window_, IDC_TXTREPORT));
+}
+
+std::string MainWindow::ReportText() {
+  return Narrow(TextOf(GetDlgItem(window_, IDC_TXTREPORT)));
+}
+
+void MainWindow::SetReportText(const std::string& text) {
+  if (!SetDlgItemTextW(window_, IDC_TXTREPORT, Widen(text).c_str())) {
+    throw LastErrorFailure("Can't show the report");
+  }
+}
+
+void MainWindow::Unload() {
+  if (!DestroyWindow(window_)) throw LastErrorFailure("Can't close the window");
 }
 
 }  // namespace tarvic::win32

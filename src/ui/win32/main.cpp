@@ -5,15 +5,18 @@
 #include <commctrl.h>
 
 #include "cli/ProgramRun.h"
+#include "host/win32/ProcessStart.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
 #include "ui/win32/FindFileWindow.h"
+#include "ui/win32/FormParts.h"
 #include "ui/win32/MainWindow.h"
-#include "ui/win32/MessageLoop.h"
 
 namespace {
 
 int RunProgram(int showCommand) {
+  tarvic::win32::SilenceFailingDriveProbes();
+
   tarvic::win32::Win32Host host(tarvic::win32::ShowFindFileDialog);
   tarvic::ProgramRun run(host);
   if (run.Done()) return run.ExitCode();
@@ -40,6 +43,7 @@ int RunProgram(int showCommand) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  tarvic::win32::RestrictDllSearchToSystemFolder();
   try {
     return RunProgram(showCommand);
   } catch (const tarvic::HostFailure& failure) {

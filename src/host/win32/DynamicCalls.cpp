@@ -1,0 +1,68 @@
+#include "host/win32/DynamicCalls.h"
+
+#include <string>
+
+namespace tarvic::win32 {
+
+namespace {
+
+template <class Pointer>
+Pointer LookUp(HMODULE module, const char* name) {
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+const Kernel32Calls& Kernel32() {
+  static const Kernel32Calls calls = [] {
+    const HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
+    Kernel32Calls found;
+    found.setDefaultDllDirectories =
+        LookUp<SetDefaultDllDirectoriesFn>(kernel32, "SetDefaultDllDirectories");
+    found.setDllDirectoryW = LookUp<SetDllDirectoryWFn>(kernel32, "SetDllDirectoryW");
+    return found;
+  }();
+  return calls;
+}
+
+const User32Calls& User32() {
+  static const User32Calls calls = [] {
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    User32Calls found;
+    found.getDpiForWindow = LookUp<GetDpiForWindowFn>(user32, "GetDpiForWindow");
+    found.getDpiForSystem = LookUp<GetDpiForSystemFn>(user32, "GetDpiForSystem");
+    found.adjustWindowRectExForDpi =
+        LookUp<AdjustWindowRectExForDpiFn>(user32, "AdjustWindowRectExForDpi");
+    return found;
+  }();
+  return calls;
+}
+
+const ComDlg32Calls& ComDlg32() {
+  static const ComDlg32Calls calls = [] {
+    const HMODULE comdlg32 = LoadSystemLibrary(L"comdlg32.dll");
+    ComDlg32Calls found;
+    found.getOpenFileNameW = LookUp<decltype(&GetOpenFileNameW)>(comdlg32, "GetOpenFileNameW");
+    found.commDlgExtendedError =
+        LookUp<decltype(&CommDlgExtendedError)>(comdlg32, "CommDlgExtendedError");
+    return found;
+  }();
+  return calls;
+}
+
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+  // Where the loader knows the flag (the same systems that have SetDefaultDllDirectories), it
+  // searches the system folder alone.
+  if (Kernel32().setDefaultDllDirectories != nullptr) {
+    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  }
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  // A full path, whose own dependencies are then looked for beside it first.
+  const std::wstring path = std::wstring(folder, length) + L"\\" + name;
+  return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+}  // namespace tarvic::win32

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <windows.h>
+
+#include <doctest.h>
+
+#include <string>
+
+#include "host/win32/LongPath.h"
+
+// File-system helpers for the tests; each fails the test when the system refuses.
+namespace tarvic::testing {
+
+inline void MakeFolder(const std::wstring& path) {
+  REQUIRE(CreateDirectoryW(win32::ForFileApi(path).c_str(), nullptr));
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes, DWORD attributes = 0) {
+  const HANDLE file = CreateFileW(win32::ForFileApi(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  REQUIRE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+  CloseHandle(file);
+  if (attributes != 0) REQUIRE(SetFileAttributesW(win32::ForFileApi(path).c_str(), attributes));
+}
+
+inline std::string ReadBytes(const std::wstring& path) {
+  const HANDLE file = CreateFileW(win32::ForFileApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+  std::string bytes(4096, '\0');
+  DWORD read = 0;
+  REQUIRE(ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr));
+  CloseHandle(file);
+  return bytes.substr(0, read);
+}
+
+inline void RemoveTree(const std::wstring& path) {
+  WIN32_FIND_DATAW entry;
+  const HANDLE find = FindFirstFileW(win32::ForFileApi(path + L"\\*").c_str(), &entry);
+  for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &entry)) {
+    const std::wstring name = entry.cFileName, child = path + L"\\" + name;
+    if (name == L"." || name == L"..") continue;
+    SetFileAttributesW(win32::ForFileApi(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
+    DeleteFileW(win32::ForFileApi(child).c_str());
+  }
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  RemoveDirectoryW(win32::ForFileApi(path).c_str());
+}
+
+// A fresh folder under the system's temp folder for one test, removed with all it holds; with
+// `beyondPathLimit`, nested so deep that its path is longer than MAX_PATH.
+class TempFolder {
+ public:
+  explicit TempFolder(bool beyondPathLimit = false) {
+    static int count = 0;
+    wchar_t temp[MAX_PATH + 1];
+    REQUIRE(GetTempPathW(MAX_PATH + 1, temp) > 0);
+    path_ = temp + (L"tarvic-test-" + std::to_wstring(GetCurrentProcessId())) + L"-" +
+            std::to_wstring(++count);
+    MakeFolder(root_ = path_);
+    while (beyondPathLimit && path_.size() < MAX_PATH)
+      MakeFolder(path_ += L"\\" + std::wstring(60, L'd'));
+  }
+  ~TempFolder() { RemoveTree(root_); }
+  std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+ private:
+  std::wstring root_, path_;
+};
+
+}  // namespace tarvic::testing
