@@ -7,15 +7,22 @@ using tarvic::win32::Narrow;
 
 namespace {
 
-// The error number CmdPathForm raised, after checking that its text names the path.
-std::int32_t FailureOfCmdForm(const std::wstring& path) {
+// The error number the host raised, after checking that its text names `named`.
+template <class Call>
+std::int32_t FailureOf(Call call, const std::wstring& named) {
   try {
-    tarvic::win32::Win32Host().CmdPathForm(Narrow(path));
+    tarvic::win32::Win32Host host;
+    call(host);
   } catch (const tarvic::HostFailure& failure) {
-    CHECK(failure.Description().find(Narrow(path)) != std::string::npos);
+    CHECK(failure.Description().find(Narrow(named)) != std::string::npos);
     return failure.Number();
   }
   return 0;
+}
+
+std::int32_t FailureWriting(const std::wstring& path, const std::wstring& line,
+                            const std::wstring& named) {
+  return FailureOf([&](auto& host) { host.WriteLineFile(Narrow(path), Narrow(line)); }, named);
 }
 
 }  // namespace
@@ -41,7 +48,9 @@ TEST_CASE(
   REQUIRE(GetShortPathNameW(snowman.c_str(), shortPath, MAX_PATH));
   CHECK(host.CmdPathForm(Narrow(cafe)) == Narrow(cafe));
   CHECK(host.CmdPathForm(Narrow(snowman)) == Narrow(shortPath));
-  CHECK(FailureOfCmdForm(folder / L"gone\u2603\\A.dll") == ERROR_NO_UNICODE_TRANSLATION);
+  const std::wstring gone = folder / L"gone\u2603\\A.dll";
+  CHECK(FailureOf([&](auto& host) { host.CmdPathForm(Narrow(gone)); }, gone) ==
+        ERROR_NO_UNICODE_TRANSLATION);
 }
 
 TEST_CASE("Protected or busy targets are refused before anything in them is lost") {

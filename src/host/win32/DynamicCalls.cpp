@@ -39,6 +39,23 @@ const User32Calls& User32() {
   return calls;
 }
 
+const ComCtl32Calls& ComCtl32() {
+  static const ComCtl32Calls calls = [] {
+    // By bare name, so that the manifest's side-by-side version 6 is the one loaded.
+    const DWORD systemOnly =
+        Kernel32().setDefaultDllDirectories != nullptr ? LOAD_LIBRARY_SEARCH_SYSTEM32 : 0;
+    const HMODULE comctl32 = LoadLibraryExW(L"comctl32.dll", nullptr, systemOnly);
+    ComCtl32Calls found;
+    found.initCommonControlsEx =
+        LookUp<decltype(&InitCommonControlsEx)>(comctl32, "InitCommonControlsEx");
+    found.setWindowSubclass = LookUp<SetWindowSubclassFn>(comctl32, "SetWindowSubclass");
+    found.removeWindowSubclass = LookUp<RemoveWindowSubclassFn>(comctl32, "RemoveWindowSubclass");
+    found.defSubclassProc = LookUp<DefSubclassProcFn>(comctl32, "DefSubclassProc");
+    return found;
+  }();
+  return calls;
+}
+
 const ComDlg32Calls& ComDlg32() {
   static const ComDlg32Calls calls = [] {
     const HMODULE comdlg32 = LoadSystemLibrary(L"comdlg32.dll");

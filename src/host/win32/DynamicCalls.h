@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 // Everything the program takes from Windows at run time rather than at load time: functions that
-// Windows XP lacks, and the common dialog library, which is loaded only when the user browses.
-// Each is null where the system does not have it; callers then take the older way.
+// Windows XP lacks; the common controls, which would otherwise load before the entry point can
+// keep their own dependencies (uxtheme) out of the program's folder; and the common dialog
+// library, which is loaded only when the user browses. Each is null where the system does not
+// have it; callers then take the older way.
 
 // Names newer than the XP-era headers we build against, under their own names.
 #ifndef WM_DPICHANGED
@@ -38,6 +41,20 @@ struct User32Calls {
   AdjustWindowRectExForDpiFn adjustWindowRectExForDpi = nullptr;
 };
 const User32Calls& User32();
+
+// comctl32 version 6, as the manifest asks, loaded on first use once the DLL search is
+// restricted.
+using SetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
+using RemoveWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
+using DefSubclassProcFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+
+struct ComCtl32Calls {
+  decltype(&InitCommonControlsEx) initCommonControlsEx = nullptr;
+  SetWindowSubclassFn setWindowSubclass = nullptr;
+  RemoveWindowSubclassFn removeWindowSubclass = nullptr;
+  DefSubclassProcFn defSubclassProc = nullptr;
+};
+const ComCtl32Calls& ComCtl32();
 
 // comdlg32, loaded from the system folder on first use.
 struct ComDlg32Calls {

@@ -1,7 +1,6 @@
 #include "ui/win32/FormParts.h"
 
-#include <commctrl.h>
-
+#include "host/win32/DynamicCalls.h"
 #include "ui/win32/ControlIds.h"
 #include "ui/win32/Twips.h"
 
@@ -11,8 +10,9 @@ namespace {
 
 LRESULT CALLBACK DialogKeysEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR subclassId, DWORD_PTR) {
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, DialogKeysEditProc, subclassId);
-  const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+  const ComCtl32Calls& comctl32 = ComCtl32();
+  if (message == WM_NCDESTROY) comctl32.removeWindowSubclass(edit, DialogKeysEditProc, subclassId);
+  const LRESULT result = comctl32.defSubclassProc(edit, message, wParam, lParam);
   if (message == WM_GETDLGCODE) return result & ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
   return result;
 }
@@ -101,7 +101,12 @@ void PlaceForDpi(HWND window, const RECT& suggested, std::span<const ChildContro
 }
 
 void LeaveDialogKeysToWindow(HWND edit) {
-  SetWindowSubclass(edit, DialogKeysEditProc, 0, 0);
+  const ComCtl32Calls& comctl32 = ComCtl32();
+  // Without all three the edit keeps its own keys; the windows still work.
+  if (comctl32.setWindowSubclass != nullptr && comctl32.removeWindowSubclass != nullptr &&
+      comctl32.defSubclassProc != nullptr) {
+    comctl32.setWindowSubclass(edit, DialogKeysEditProc, 0, 0);
+  }
 }
 
 void KeepFocusAcrossActivation(HWND window, bool active, HWND& remembered, int firstFocus) {

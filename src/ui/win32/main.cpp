@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "cli/ProgramRun.h"
+#include "host/win32/DynamicCalls.h"
 #include "host/win32/ProcessStart.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
@@ -25,7 +26,7 @@ int RunProgram(int showCommand) {
   INITCOMMONCONTROLSEX controls = {};
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&controls);
+  if (const auto init = tarvic::win32::ComCtl32().initCommonControlsEx) init(&controls);
 
   tarvic::frmBatch& form = run.Form();
   tarvic::win32::MainWindow window(form);
