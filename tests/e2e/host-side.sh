@@ -26,8 +26,7 @@ host_answer() {
 host_serve() {
   while kill -0 "$1" 2>/dev/null; do
     if [ -f "$TARVIC_E2E_WORK/host-request" ]; then
-      if (host_answer) >"$TARVIC_E2E_WORK/host-reply.log" 2>&1; then reply=ok; else
-        reply="failed: $(cat "$TARVIC_E2E_WORK/host-reply.log")"; fi
+      if out=$(host_answer 2>&1); then reply=ok; else reply="failed: $out"; fi
       rm -f "$TARVIC_E2E_WORK/host-request"
       echo "$reply" >"$TARVIC_E2E_WORK/host-reply"
     fi

@@ -1,26 +1,37 @@
-#include "Driver.h"
+#pragma once
 
-std::wstring Wide(const std::string& utf8) {
+// Strings and whole files for the scenarios: UTF-8 inside, UTF-16 only at the calls.
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+inline std::wstring Wide(const std::string& utf8) {
   std::wstring out(utf8.size(), L'\0');
   out.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
                                  static_cast<int>(out.size())));
   return out;
 }
 
-std::string Narrow(const std::wstring& wide, UINT codePage) {
+inline std::string Narrow(const std::wstring& wide, UINT codePage = CP_UTF8) {
   std::string out(wide.size() * 3, '\0');
   out.resize(WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
                                  out.data(), static_cast<int>(out.size()), nullptr, nullptr));
   return out;
 }
 
-std::string EnvironmentValue(const char* name) {
+// What the test script passes down. It gives Unix paths, and Wine shows the Unix root as Z:.
+inline std::string FromScript(const char* name) {
   wchar_t value[4096] = {};
   GetEnvironmentVariableW(Wide(name).c_str(), value, 4096);
-  return Narrow(value);
+  std::string text = value[0] == L'/' ? "Z:" + Narrow(value) : Narrow(value);
+  std::replace(text.begin(), text.end(), '/', '\\');
+  return text;
 }
 
-std::string FileText(const std::string& path) {
+// Whole bytes of a file, or a marker that cannot be mistaken for them.
+inline std::string FileText(const std::string& path) {
   HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<no file " + path + ">";
@@ -31,14 +42,16 @@ std::string FileText(const std::string& path) {
   return bytes;
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
   HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, 0);
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
 }
 
-std::map<std::string, std::string> FilesIn(const std::string& folder, const std::string& pattern) {
+// Name and bytes of each file of a folder (ending in a backslash) that matches the pattern.
+inline std::map<std::string, std::string> FilesIn(const std::string& folder,
+                                                  const std::string& pattern) {
   std::map<std::string, std::string> files;
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(Wide(folder + pattern).c_str(), &found);
