@@ -1,14 +1,14 @@
 #!/bin/bash
 # Runs one end-to-end scenario, scenario.sh "<test case name>", at the screen resolution of
-# TARVIC_E2E_DPI and with the DLLs of TARVIC_E2E_PLANTED beside the program, if given.
-# Expects the Wine environment of scripts/wine-env.sh and a display (the test command gives both).
+# TARVIC_E2E_DPI and with the DLLs of TARVIC_E2E_PLANTED beside the program, when given. Expects
+# the Wine environment of scripts/wine-env.sh and a display (the test command gives both).
 set -u
 source "$(dirname "$0")/host-side.sh"
 wine="${TARVIC_E2E_WINE:-wine}" dpi="${TARVIC_E2E_DPI:-96}"
+# Wine then loads these names from the program folder first, as Windows does for most.
 if [ -n "${TARVIC_E2E_PLANTED:-}" ]; then
-  # Wine then loads these names from the program folder first, as Windows does for most.
   names=$(cd "$TARVIC_E2E_PLANTED" && printf '%s\n' *.dll | sed 's/\.dll$//' | paste -sd,)
-  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}$names=n,b"
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$names=n,b"
 fi
 set_dpi() {
   "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -32,21 +34,12 @@ inline std::string FromScript(const char* name) {
 
 // Whole bytes of a file, or a marker that cannot be mistaken for them.
 inline std::string FileText(const std::string& path) {
-  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<no file " + path + ">";
-  std::string bytes(GetFileSize(file, nullptr), '\0');
-  DWORD got = 0;
-  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-  CloseHandle(file);
-  return bytes;
+  std::ifstream in(std::filesystem::path(Wide(path)), std::ios::binary);
+  return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<no file " + path + ">";
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, 0);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  std::ofstream(std::filesystem::path(Wide(path)), std::ios::binary) << bytes;
 }
 
 // Name and bytes of each file of a folder (ending in a backslash) that matches the pattern.

@@ -31,43 +31,33 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
 
 // One start of a program, from its own folder unless another is given. Whatever happens in a
 // scenario, the process does not outlive it.
-class App {
- public:
+struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
                const std::string& folder = "") {
-    std::wstring commandLine = Wide("\"" + exe + "\" " + arguments);
-    const std::string start = folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder;
+    std::wstring line = Wide("\"" + exe + "\" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                   Wide(start).c_str(), &startup, &info_);
-  }
-  ~App() {
-    if (!info_.hProcess) return;
-    TerminateProcess(info_.hProcess, 99);  // fails harmlessly once it has ended
-    WaitForSingleObject(info_.hProcess, 5000);
-    CloseHandle(info_.hProcess);
-    CloseHandle(info_.hThread);
+    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                   Wide(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
+                   &startup, &info);
   }
   App(const App&) = delete;
-  App& operator=(const App&) = delete;
-  DWORD Pid() const { return info_.dwProcessId; }
+  ~App() {
+    TerminateProcess(info.hProcess, 99);  // fails harmlessly once it has ended
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+  }
   // The exit code, or -1 when it did not end in time.
   long WaitExit(int timeoutMs = 5000) {
     DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-      GetExitCodeProcess(info_.hProcess, &code);
+    if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(info.hProcess, &code);
     }
     return static_cast<long>(code);
   }
-
- private:
-  PROCESS_INFORMATION info_{};
+  PROCESS_INFORMATION info{};
 };
-
-inline bool WaitGone(HWND window) {
-  return PollUntil(5000, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
-}
 
 inline LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
@@ -98,9 +88,7 @@ inline bool OpenTheClipboard() {
 }
 
 inline void EmptyTheClipboard() {
-  if (!OpenTheClipboard()) return;
-  EmptyClipboard();
-  CloseClipboard();
+  OpenTheClipboard() && EmptyClipboard() && CloseClipboard();
 }
 
 // The clipboard's text, waiting up to waitMs for some to arrive.

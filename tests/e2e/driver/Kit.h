@@ -10,7 +10,8 @@
 #include "ControlIds.h"
 #include "Gui.h"
 
-inline std::string StandinExe() {  // the stand-in registration tool; it logs its calls beside it
+// The stand-in registration tool; it logs its calls beside itself.
+inline std::string StandinExe() {
   return FromScript("TARVIC_E2E_STANDIN");
 }
 
@@ -54,14 +55,16 @@ struct KitFolder {
 // run ends before the main window shows, so a box it did not expect keeps that window away.
 inline HWND Shown(const App& app, const wchar_t* windowClass) {
   HWND window = nullptr;
-  PollUntil(20000, [&] { return (window = VisibleWindow(app.Pid(), windowClass)) != nullptr; });
+  PollUntil(20000,
+            [&] { return (window = VisibleWindow(app.info.dwProcessId, windowClass)) != nullptr; });
   REQUIRE_MESSAGE(window, "no window of the class " << Narrow(windowClass) << " showed");
   return window;
 }
 
 inline void Press(HWND box, int button) {
   Click(box, button);
-  REQUIRE_MESSAGE(WaitGone(box), "the window stayed open");
+  REQUIRE_MESSAGE(PollUntil(5000, [&] { return !IsWindow(box) || !IsWindowVisible(box); }),
+                  "the window stayed open");
 }
 
 inline void TypeToolPath(const App& app, const std::string& path) {

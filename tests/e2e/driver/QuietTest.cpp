@@ -9,7 +9,7 @@ namespace {
 long ExitCodeUnseen(App& app) {
   HWND shown = nullptr;
   PollUntil(20000, [&] {
-    shown = shown ? shown : VisibleWindow(app.Pid());
+    shown = shown ? shown : VisibleWindow(app.info.dwProcessId);
     return app.WaitExit(0) != -1;
   });
   CHECK_MESSAGE(!shown, "a window showed");

@@ -6,18 +6,13 @@
 
 namespace {
 
-// Waits until the program has handled what was posted to it, and painted: a message sent is
-// answered only once those before it were.
-void Settle(HWND window) {
+// Posts as the keyboard delivers to the focused control, then waits until the program has
+// handled it and painted: a message sent is answered only once those before it were.
+void PostAndSettle(HWND window, UINT message, LPARAM flags, std::initializer_list<WPARAM> keys) {
+  for (WPARAM key : keys) PostMessageW(window, message, key, flags);
   SendWithin(window, WM_NULL, 0, 0);
   Sleep(200);
   SendWithin(window, WM_NULL, 0, 0);
-}
-
-// Keys as the keyboard delivers them to the focused control.
-void Keys(HWND control, UINT message, LPARAM flags, std::initializer_list<WPARAM> keys) {
-  for (WPARAM key : keys) PostMessageW(control, message, key, flags);
-  Settle(control);
 }
 
 }  // namespace
@@ -30,7 +25,7 @@ TEST_CASE("windows: layout and keys with screenshots") {
     GetClientRect(window, &inner);
     CHECK(std::abs(inner.right - width96 * std::stoi(dpi) / 96) <= 1);
     CHECK(std::abs(inner.bottom - height96 * std::stoi(dpi) / 96) <= 1);
-    Settle(window);
+    PostAndSettle(window, WM_NULL, 0, {});
     CHECK(AskHost("shot " + name + "-" + dpi + "dpi"));
   };
   KitFolder kit("windows");
@@ -40,7 +35,7 @@ TEST_CASE("windows: layout and keys with screenshots") {
   checkAndShoot(dialog, 454, 205, "locate-dialog");
   HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
   Type(path, StandinExe());
-  Keys(path, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
+  PostAndSettle(path, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
   CHECK(IsWindowVisible(dialog));
   CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == StandinExe());
   Press(dialog, IDC_CMDOK);
@@ -53,10 +48,11 @@ TEST_CASE("windows: layout and keys with screenshots") {
   REQUIRE(GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui));
   CHECK(gui.hwndFocus == report);
   EmptyTheClipboard();
-  Keys(report, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
+  PostAndSettle(report, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
   CHECK(IsWindowVisible(main));
   CHECK(ClipboardText() == "");
-  Keys(report, WM_SYSCHAR, 0x20000001, {'c'});  // Alt+C once translated: bit 29 says Alt is down
+  PostAndSettle(report, WM_SYSCHAR, 0x20000001,
+                {'c'});  // Alt+C once translated: bit 29 says Alt is down
   CHECK(ClipboardText(3000) == ItemText(main, IDC_TXTREPORT));
   CloseExpectingExit0(app, main);
 }
