@@ -8,7 +8,7 @@
 TEST_CASE("batch files run by cmd hand over the exact arguments") {
   // The tool's path is typed in another letter case than on disk; it is used as typed.
   KitFolder tools("Tool 50% & (Co) caf\xC3\xA9", {});
-  WriteBytes(tools.path + "ESRIRegAsm.exe", FileText(StandinExe()));
+  WriteBytes(tools.path + "ESRIRegAsm.exe", FileText(kStandinExe));
   const std::string typed = tools.path + "esriregasm.EXE";
   for (const char* name : {"Kit (x86) & R^D 100% caf\xC3\xA9", "Kit \xE2\x98\x83 \xCE\xA9 ^&"}) {
     CAPTURE(name);

@@ -6,7 +6,7 @@
 // (see KitFolder): Wine loads them from there, before its own, whenever that folder is searched.
 TEST_CASE("locate dialog: retry then browse then give up") {
   KitFolder kit("dialog-loop");
-  WriteBytes(kit.path + "ESRIRegAsm.exe", FileText(StandinExe()));
+  WriteBytes(kit.path + "ESRIRegAsm.exe", FileText(kStandinExe));
   auto marks = [&] {
     std::string names;
     for (const auto& [name, bytes] : FilesIn(kit.path, "*.loaded")) names += name + " ";

@@ -10,10 +10,7 @@
 #include "ControlIds.h"
 #include "Gui.h"
 
-// The stand-in registration tool; it logs its calls beside itself.
-inline std::string StandinExe() {
-  return FromScript("TARVIC_E2E_STANDIN");
-}
+inline const std::string kStandinExe = FromScript("TARVIC_E2E_STANDIN");  // logs beside itself
 
 // Asks the test script for what only the Unix side can do ("fresh", "lock", "fill", "shot").
 inline bool AskHost(const std::string& request) {

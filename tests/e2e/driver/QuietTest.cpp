@@ -22,7 +22,7 @@ TEST_CASE("quiet runs: exit codes and files written without any window") {
   // Runs start here, so a relative log lands here; the space makes /tool: take its path quoted.
   KitFolder here("quiet start", {});
   const std::string tool = here.path + "ESRIRegAsm.exe", log = here.path + "quiet.log";
-  WriteBytes(tool, FileText(StandinExe()));
+  WriteBytes(tool, FileText(kStandinExe));
   const std::string given = " /tool:\"" + tool + "\"", toLog = " /log:quiet.log";
   const std::string lostLog = " \"/log:" + here.path + "no folder\\quiet.log\"";
   struct Run {

@@ -34,10 +34,10 @@ TEST_CASE("windows: layout and keys with screenshots") {
   HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   checkAndShoot(dialog, 454, 205, "locate-dialog");
   HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
-  Type(path, StandinExe());
+  Type(path, kStandinExe);
   PostAndSettle(path, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
   CHECK(IsWindowVisible(dialog));
-  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == StandinExe());
+  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == kStandinExe);
   Press(dialog, IDC_CMDOK);
 
   HWND main = Shown(app, TARVIC_BATCH_CLASS);
