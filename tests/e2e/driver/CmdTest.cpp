@@ -3,8 +3,8 @@
 #include "Kit.h"
 
 // The batch files are the product: run them through cmd and check what the registration tool
-// really receives from folders named with what cmd treats specially. A name outside the console
-// code page can only be handed over by its 8.3 form.
+// really receives from folders named with characters that mean something to cmd. A name outside the
+// console code page can only be handed over by its 8.3 form.
 TEST_CASE("batch files run by cmd hand over the exact arguments") {
   // The tool's path is typed in another letter case than on disk; it is used as typed.
   KitFolder tools("Tool 50% & (Co) caf\xC3\xA9", {});
