@@ -1,11 +1,11 @@
 # shellcheck shell=bash
-# Sourced by the end-to-end scripts. While a driver runs under Wine, answers its requests for
-# what only the Unix side can do: it writes a line to $TARVIC_E2E_WORK/host-request and waits
-# for host-reply, "ok" or "failed: <reason>".
+# Sourced by the end-to-end scripts. While a driver runs under Wine, answers its requests for what
+# only the Unix side can do: it writes a line to $TARVIC_E2E_WORK/host-request and waits for
+# host-reply, "ok" or "failed: <reason>".
 : "${TARVIC_E2E_WORK:?}"
 
 host_answer() {
-  local verb arg dir shots="${TARVIC_E2E_SHOTS:-$TARVIC_E2E_WORK}"
+  local verb arg dir
   read -r verb arg <"$TARVIC_E2E_WORK/host-request"
   dir="$TARVIC_E2E_WORK/$arg"
   case "$verb" in
@@ -17,7 +17,8 @@ host_answer() {
     # fill <folder> <count>: n000001.txt and so on, one in a hundred a .dll or a .reg.
     fill) cd "${dir% *}" && seq -f 'n%06g' "${arg##* }" |
       awk '{ print $0 (NR % 200 == 0 ? ".dll" : NR % 200 == 100 ? ".reg" : ".txt") }' | xargs touch ;;
-    shot) mkdir -p "$shots" && import -window root "$shots/$arg.png" ;;
+    shot) dir="${TARVIC_E2E_SHOTS:-$TARVIC_E2E_WORK}" &&
+      mkdir -p "$dir" && import -window root "$dir/$arg.png" ;;
     *) false ;;
   esac
 }
@@ -26,8 +27,7 @@ host_answer() {
 host_serve() {
   while kill -0 "$1" 2>/dev/null; do
     if [ -f "$TARVIC_E2E_WORK/host-request" ]; then
-      if (host_answer) >"$TARVIC_E2E_WORK/host-reply.log" 2>&1; then reply=ok; else
-        reply="failed: $(cat "$TARVIC_E2E_WORK/host-reply.log")"; fi
+      if out=$(host_answer 2>&1); then reply=ok; else reply="failed: $out"; fi
       rm -f "$TARVIC_E2E_WORK/host-request"
       echo "$reply" >"$TARVIC_E2E_WORK/host-reply"
     fi

@@ -1,13 +1,12 @@
 #include <doctest.h>
 
-#include "ControlIds.h"
-#include "Driver.h"
+#include "Kit.h"
 
 // Run again with DLLs named like system ones beside the program, which leave a mark when loaded
 // (see KitFolder): Wine loads them from there, before its own, whenever that folder is searched.
 TEST_CASE("locate dialog: retry then browse then give up") {
   KitFolder kit("dialog-loop");
-  WriteBytes(kit.path + "ESRIRegAsm.exe", FileText(StandinExe()));
+  WriteBytes(kit.path + "ESRIRegAsm.exe", FileText(kStandinExe));
   auto marks = [&] {
     std::string names;
     for (const auto& [name, bytes] : FilesIn(kit.path, "*.loaded")) names += name + " ";
@@ -33,8 +32,7 @@ TEST_CASE("locate dialog: retry then browse then give up") {
   const int kFileNameBox = 0x47C;
   SendWithin(GetDlgItem(open, kFileNameBox), WM_SETTEXT, 0,
              reinterpret_cast<LPARAM>(L"ESRIRegAsm.exe"));
-  PostMessageW(open, WM_COMMAND, IDOK, 0);
-  REQUIRE(WaitGone(open));
+  Press(open, IDOK);
   const std::string picked = kit.path + "ESRIRegAsm.exe";
   CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == picked);
   const LRESULT selection = SendWithin(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), EM_GETSEL, 0, 0);

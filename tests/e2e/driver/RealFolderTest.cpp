@@ -1,7 +1,6 @@
 #include <doctest.h>
 
-#include "ControlIds.h"
-#include "Driver.h"
+#include "Kit.h"
 
 TEST_CASE("an unwritable program folder: one error report per entry and nothing changed") {
   KitFolder kit("unwritable", {"ParcelNum", "FenceAudit"});
@@ -9,11 +8,11 @@ TEST_CASE("an unwritable program folder: one error report per entry and nothing 
   REQUIRE_MESSAGE(AskHost("lock unwritable"), "the test script could not lock the folder");
   EmptyTheClipboard();
   App app(kit.Exe());
-  TypeToolPath(app, StandinExe());
+  TypeToolPath(app, kStandinExe);
   for (int entry = 1; entry <= 2; ++entry) {
     HWND box = Shown(app, kDialogClass);
     // An error report also waits on the clipboard for the user to paste.
-    CHECK(ClipboardChangedFrom("") == ItemText(box, 0xFFFF));  // 0xFFFF: the text of a box
+    CHECK(ClipboardText(3000) == ItemText(box, 0xFFFF));  // 0xFFFF: the text of a box
     EmptyTheClipboard();
     Press(box, IDOK);
   }
@@ -26,12 +25,12 @@ TEST_CASE("a program folder of 100000 files") {
   KitFolder kit("large");
   REQUIRE(AskHost("fill large 100000"));
   App app(kit.Exe());
-  TypeToolPath(app, StandinExe());
+  TypeToolPath(app, kStandinExe);
   HWND main = Shown(app, TARVIC_BATCH_CLASS);
-  CHECK(BatchFilesIn(kit.path) == ExpectedBatchFiles(StandinExe(), kit));
+  CHECK(BatchFilesIn(kit.path) == ExpectedBatchFiles(kStandinExe, kit));
   EmptyTheClipboard();
   Click(main, IDC_CMDCOPY);
-  CHECK(ClipboardChangedFrom("") == ItemText(main, IDC_TXTREPORT));
+  CHECK(ClipboardText(3000) == ItemText(main, IDC_TXTREPORT));
   CloseExpectingExit0(app, main);
   AskHost("fresh large");
 }

@@ -2,6 +2,7 @@
 // a log beside itself, one call a line, so the tests see the exact arguments cmd handed over.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 int wmain(int argc, wchar_t** argv) {
@@ -12,8 +13,6 @@ int wmain(int argc, wchar_t** argv) {
                                   line.data(), static_cast<int>(line.size()), nullptr, nullptr));
   wchar_t log[MAX_PATH * 2] = {};
   wcscpy(log + GetModuleFileNameW(nullptr, log, MAX_PATH * 2) - 3, L"log");  // ESRIRegAsm.log
-  HANDLE file = CreateFileW(log, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  line += '\n';
-  return WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ? 0 : 3;
+  FILE* file = _wfopen(log, L"ab");
+  return file && std::fprintf(file, "%s\n", line.c_str()) > 0 && std::fclose(file) == 0 ? 0 : 3;
 }

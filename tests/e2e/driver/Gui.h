@@ -1,0 +1,108 @@
+#pragma once
+
+// The program's windows, worked through ordinary messages. Every wait polls with a limit and every
+// message sent has one, so a missing window or a hung program fails a check instead of stalling
+// the run.
+#include <windows.h>
+
+#include "Files.h"
+
+inline const wchar_t* const kDialogClass = L"#32770";  // message boxes, the file-open dialog
+
+template <class Done>
+bool PollUntil(int timeoutMs, Done done) {
+  for (int waited = 0; !done(); waited += 10) {
+    if (waited > timeoutMs) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
+// A visible top-level window of the process, of the class when one is given.
+inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
+       w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+// One start of a program, from its own folder unless another is given. Whatever happens in a
+// scenario, the process does not outlive it.
+struct App {
+  explicit App(const std::string& exe, const std::string& arguments = "",
+               const std::string& folder = "") {
+    std::wstring line = Wide("\"" + exe + "\" " + arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                   Wide(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
+                   &startup, &info);
+  }
+  App(const App&) = delete;
+  ~App() {
+    TerminateProcess(info.hProcess, 99);  // fails harmlessly once it has ended
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+  }
+  // The exit code, or -1 when it did not end in time.
+  long WaitExit(int timeoutMs = 5000) {
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(info.hProcess, &code);
+    }
+    return static_cast<long>(code);
+  }
+  PROCESS_INFORMATION info{};
+};
+
+inline LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+inline std::string ItemText(HWND parent, int id) {
+  HWND item = GetDlgItem(parent, id);
+  std::wstring text(static_cast<std::size_t>(SendWithin(item, WM_GETTEXTLENGTH, 0, 0)) + 1, 0);
+  text.resize(static_cast<std::size_t>(
+      SendWithin(item, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return Narrow(text);
+}
+
+// Posted, never sent: the handler may open a modal box and would block us inside it.
+inline void Click(HWND parent, int id) {
+  PostMessageW(GetDlgItem(parent, id), BM_CLICK, 0, 0);
+}
+
+inline void Type(HWND edit, const std::string& text) {
+  for (wchar_t c : Wide(text)) SendWithin(edit, WM_CHAR, c, 1);
+}
+
+// The program may hold the clipboard a moment.
+inline bool OpenTheClipboard() {
+  return PollUntil(2000, [] { return OpenClipboard(nullptr) != 0; });
+}
+
+inline void EmptyTheClipboard() {
+  OpenTheClipboard() && EmptyClipboard() && CloseClipboard();
+}
+
+// The clipboard's text, waiting up to waitMs for some to arrive.
+inline std::string ClipboardText(int waitMs = 0) {
+  std::string text;
+  PollUntil(waitMs, [&] {
+    text = "<clipboard busy>";
+    if (OpenTheClipboard()) {
+      HANDLE data = GetClipboardData(CF_UNICODETEXT);
+      text = data ? Narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "";
+      if (data) GlobalUnlock(data);
+      CloseClipboard();
+    }
+    return !text.empty();
+  });
+  return text;
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+// The program under test in a folder of its own, the test script's help, and what the batch
+// files must hold.
+#include <doctest.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "ControlIds.h"
+#include "Gui.h"
+
+inline const std::string kStandinExe = FromScript("TARVIC_E2E_STANDIN");  // logs beside itself
+
+// Asks the test script for what only the Unix side can do ("fresh", "lock", "fill", "shot").
+inline bool AskHost(const std::string& request) {
+  const std::string work = FromScript("TARVIC_E2E_WORK") + "\\host-";
+  DeleteFileW(Wide(work + "reply").c_str());
+  // Written aside and renamed, so the script never reads half a request.
+  WriteBytes(work + "request.new", request + "\n");
+  MoveFileW(Wide(work + "request.new").c_str(), Wide(work + "request").c_str());
+  std::string reply;
+  PollUntil(180000, [&] {
+    reply = FileText(work + "reply");
+    return reply.starts_with("ok") || reply.starts_with("failed");
+  });
+  if (!reply.starts_with("ok")) std::fputs(reply.c_str(), stderr);  // the script's reason
+  return reply.starts_with("ok");
+}
+
+// A fresh folder straight under the work folder holding a copy of Tarvic_Kit.exe, the library
+// and registry script of each catalogue row named by its stem, and the DLLs of the folder that
+// TARVIC_E2E_PLANTED names, if any.
+struct KitFolder {
+  explicit KitFolder(const std::string& name, const std::vector<std::string>& rows = {"ParcelNum"})
+      : path(FromScript("TARVIC_E2E_WORK") + "\\" + name + "\\") {
+    REQUIRE(AskHost("fresh " + name));
+    WriteBytes(Exe(), FileText(FromScript("TARVIC_E2E_APP")));
+    for (const auto& row : rows) {
+      for (const char* type : {".dll", ".reg"}) WriteBytes(path + row + type, row + type + "\r\n");
+    }
+    if (const std::string planted = FromScript("TARVIC_E2E_PLANTED"); !planted.empty()) {
+      for (const auto& [dll, bytes] : FilesIn(planted + "\\", "*.dll"))
+        WriteBytes(path + dll, bytes);
+    }
+  }
+  std::string Exe() const { return path + "Tarvic_Kit.exe"; }
+  std::string path;  // with its trailing backslash, as the program names it
+};
+
+// Waits for a window of the class (TARVIC_BATCH_CLASS, TARVIC_FINDFILE_CLASS, kDialogClass). The
+// run ends before the main window shows, so a box it did not expect keeps that window away.
+inline HWND Shown(const App& app, const wchar_t* windowClass) {
+  HWND window = nullptr;
+  PollUntil(20000,
+            [&] { return (window = VisibleWindow(app.info.dwProcessId, windowClass)) != nullptr; });
+  REQUIRE_MESSAGE(window, "no window of the class " << Narrow(windowClass) << " showed");
+  return window;
+}
+
+inline void Press(HWND box, int button) {
+  Click(box, button);
+  REQUIRE_MESSAGE(PollUntil(5000, [&] { return !IsWindow(box) || !IsWindowVisible(box); }),
+                  "the window stayed open");
+}
+
+inline void TypeToolPath(const App& app, const std::string& path) {
+  HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
+  Type(GetDlgItem(dialog, IDC_TXTLOOKUPPATH), path);
+  Press(dialog, IDC_CMDOK);
+}
+
+inline void CloseExpectingExit0(App& app, HWND main) {
+  Click(main, IDC_CMDCLOSE);
+  CHECK(app.WaitExit() == 0);
+}
+
+inline constexpr const char* kBatchFiles[] = {"Register_*.bat", "Unregister_*.bat"};
+
+// The register and then the unregister batch files of a folder, byte for byte.
+inline std::string BatchFilesIn(const std::string& folder) {
+  std::string all;
+  for (const char* kind : kBatchFiles) {
+    for (const auto& [name, bytes] : FilesIn(folder, kind)) all += bytes;
+  }
+  return all;
+}
+
+// Runs them through cmd, as the user will; returns what the stand-in in toolFolder logged.
+inline std::string ToolCallsOfBatchFiles(const std::string& folder, const std::string& toolFolder) {
+  DeleteFileW(Wide(toolFolder + "ESRIRegAsm.log").c_str());
+  for (const char* kind : kBatchFiles) {
+    for (const auto& [name, bytes] : FilesIn(folder, kind)) {
+      CHECK(App("cmd.exe", "/c " + name, folder).WaitExit(20000) == 0);
+    }
+  }
+  return FileText(toolFolder + "ESRIRegAsm.log");
+}
+
+// cmd reads a batch file in the console's code page: a path goes in as it is when it fits there,
+// else by its 8.3 name.
+inline std::string CmdForm(const std::string& path) {
+  BOOL lost = FALSE;
+  WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, Wide(path).c_str(), -1, nullptr, 0, nullptr,
+                      &lost);
+  wchar_t shortPath[MAX_PATH * 2] = {};
+  if (!lost || !GetShortPathNameW(Wide(path).c_str(), shortPath, MAX_PATH * 2)) return path;
+  return Narrow(shortPath);
+}
+
+// The two lines of the ParcelNum row: "TOOL" /p:Desktop "DLL" /f:"REG" and "TOOL" /p:Desktop /u
+// "DLL", then /s when silent. A batch file holds them with % doubled, for cmd would expand a lone
+// one even inside quotes, in the console's code page.
+inline std::string ExpectedBatchFiles(const std::string& tool, const KitFolder& kit,
+                                      bool silent = false) {
+  const std::string t = "\"" + CmdForm(tool) + "\"", s = silent ? " /s" : "";
+  const std::string dll = "\"" + CmdForm(kit.path + "ParcelNum.dll") + "\"";
+  std::string all;
+  for (const std::string& line :
+       {t + " /p:Desktop " + dll + " /f:\"" + CmdForm(kit.path + "ParcelNum.reg") + "\"" + s,
+        t + " /p:Desktop /u " + dll + s}) {
+    std::wstring doubled;
+    for (wchar_t c : Wide(line)) doubled += c == L'%' ? L"%%" : std::wstring(1, c);
+    all += Narrow(doubled, CP_OEMCP) + "\r\n";
+  }
+  return all;
+}
+
+// The same calls as the stand-in logs them: the items it received, between bars.
+inline std::string ExpectedToolCalls(const std::string& tool, const KitFolder& kit,
+                                     bool silent = false) {
+  const std::string t = CmdForm(tool), dll = CmdForm(kit.path + "ParcelNum.dll");
+  const std::string s = silent ? "|/s" : "";
+  return t + "|/p:Desktop|" + dll + "|/f:" + CmdForm(kit.path + "ParcelNum.reg") + s + "\n" + t +
+         "|/p:Desktop|/u|" + dll + s + "\n";
+}
