@@ -33,41 +33,35 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
   }
 }
 
-// The usage goes to the console when there is one, else to a box, but never a box when quiet.
-TEST(CommandLine, UsageIsShownAndNothingRuns) {
-  struct Case {
-    std::vector<std::string> arguments;
-    bool console;
-    int exitCode;
-    bool shown;
-  };
-  for (const auto& c : std::vector<Case>{{{"/?"}, false, 0, true},
-                                         {{"/x"}, true, 87, true},
-                                         {{"/quiet", "-x"}, false, 87, false}}) {
-    MemoryHost host;
-    host.arguments = c.arguments;
-    host.hasConsole = c.console;
-    ProgramRun run(host);
-    EXPECT_TRUE(run.Done());
-    EXPECT_EQ(run.ExitCode(), c.exitCode);
-    for (const auto& box : host.boxes) host.console += box.prompt;
-    EXPECT_EQ(host.console, c.shown ? UsageText() : "") << c.arguments.back();
-    EXPECT_TRUE(host.dirCalls.empty());
-  }
-}
-
 class UnattendedTest : public RunTest {
  protected:
-  int Start(std::vector<std::string> arguments) {
+  int Start(std::vector<std::string> arguments, bool console = true) {
     host.arguments = std::move(arguments);
-    host.hasConsole = true;
+    host.hasConsole = console;
     ProgramRun run(host);
+    if (run.Done()) return run.ExitCode();
     if (run.Quiet()) return run.RunQuiet();
     run.Form().Attach(&view);
     run.Form().Form_Load();
     return run.Finish(view.reportText);
   }
 };
+
+// The usage goes to the console when there is one, else to a box, but never a box when quiet.
+TEST_F(UnattendedTest, UsageIsShownAndNothingRuns) {
+  for (const auto& [arguments, console, exitCode, shown] :
+       std::vector<std::tuple<std::vector<std::string>, bool, int, bool>>{
+           {{"/?"}, false, 0, true},
+           {{"/x"}, true, 87, true},
+           {{"/quiet", "-x"}, false, 87, false}}) {
+    host.console.clear();
+    host.boxes.clear();
+    EXPECT_EQ(Start(arguments, console), exitCode);
+    for (const auto& box : host.boxes) host.console += box.prompt;
+    EXPECT_EQ(host.console, shown ? UsageText() : "") << arguments.back();
+    EXPECT_TRUE(host.dirCalls.empty());
+  }
+}
 
 TEST_F(UnattendedTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
   AddRow(1);

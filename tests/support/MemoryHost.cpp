@@ -8,43 +8,33 @@ namespace tarvic::test {
 
 namespace {
 
-bool WildMatch(std::string_view pattern, std::string_view name) {
-  if (pattern.empty()) return name.empty();
-  if (pattern[0] == '*') {
-    for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-      if (WildMatch(pattern.substr(1), name.substr(skip))) return true;
-    }
-    return false;
-  }
-  return !name.empty() &&
-         (pattern[0] == '?' || EqualsIgnoreCase(pattern.substr(0, 1), name.substr(0, 1))) &&
-         WildMatch(pattern.substr(1), name.substr(1));
-}
-
 bool Holds(const std::vector<std::string>& paths, const std::string& path) {
   return std::any_of(paths.begin(), paths.end(),
                      [&](const std::string& p) { return EqualsIgnoreCase(p, path); });
 }
 
+// A name, "*", or "*.ext"; as through the platform's 8.3 aliases, "*.reg" also matches x.regx
+// (X~1.REG).
+bool Matches(const std::string& pattern, const std::string& name) {
+  if (pattern == "*") return true;
+  if (!pattern.starts_with("*.")) return EqualsIgnoreCase(pattern, name);
+  const auto dot = name.rfind('.');
+  return dot != std::string::npos &&
+         EqualsIgnoreCase(name.substr(dot, pattern.size() - 1), pattern.substr(1));
+}
+
 }  // namespace
 
-MemoryHost::File* MemoryHost::Find(const std::string& path) {
-  for (auto& f : files_) {
-    if (EqualsIgnoreCase(f.path, path)) return &f;
+std::string* MemoryHost::Find(const std::string& path) {
+  for (auto& [stored, contents] : files_) {
+    if (EqualsIgnoreCase(stored, path)) return &contents;
   }
   return nullptr;
 }
 
-void MemoryHost::AddFile(const std::string& path, unsigned attributes) {
-  if (File* f = Find(path))
-    f->attributes = attributes;
-  else
-    files_.push_back({path, attributes, ""});
-}
-
 std::string MemoryHost::Contents(const std::string& path) {
-  const File* f = Find(path);
-  return f ? f->contents : "";
+  const std::string* contents = Find(path);
+  return contents ? *contents : "";
 }
 
 std::vector<std::string> MemoryHost::List(const std::string& pattern) {
@@ -54,16 +44,13 @@ std::vector<std::string> MemoryHost::List(const std::string& pattern) {
     }
   }
   const auto slash = pattern.rfind('\\') + 1;
-  std::string names = slash == pattern.size() ? "*" : pattern.substr(slash);
-  // As through the platform's 8.3 aliases, "*.reg" also matches x.regx (X~1.REG).
-  if (names.starts_with("*.")) names += "*";
+  const std::string names = slash == pattern.size() ? "*" : pattern.substr(slash);
   std::vector<std::string> found;
-  for (const auto& f : files_) {
-    const std::size_t nameAt = f.path.rfind('\\') + 1;
-    if ((f.attributes & (kHidden | kSystem | kDirectory)) == 0 && nameAt == slash &&
-        EqualsIgnoreCase(f.path.substr(0, slash), pattern.substr(0, slash)) &&
-        WildMatch(names, f.path.substr(nameAt))) {
-      found.push_back(f.path.substr(nameAt));
+  for (const auto& [path, contents] : files_) {
+    const std::size_t nameAt = path.rfind('\\') + 1;
+    if (nameAt == slash && EqualsIgnoreCase(path.substr(0, slash), pattern.substr(0, slash)) &&
+        !Holds(unlisted, path) && Matches(names, path.substr(nameAt))) {
+      found.push_back(path.substr(nameAt));
     }
   }
   return found;
@@ -86,9 +73,10 @@ std::string MemoryHost::CmdPathForm(const std::string& path) {
 
 void MemoryHost::WriteBytesFile(const std::string& path, const std::string& bytes) {
   if (Holds(locked, path)) throw HostFailure(70, "Permission denied");
-  if (!Find(path)) files_.push_back({path, kNormal, ""});
-  Find(path)->contents = bytes;
-  if (Holds(hiddenAfterWrite, path)) Find(path)->attributes = kHidden;
+  if (std::string* contents = Find(path))
+    *contents = bytes;
+  else
+    files_.emplace_back(path, bytes);
 }
 
 }  // namespace tarvic::test

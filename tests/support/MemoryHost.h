@@ -3,14 +3,13 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/FolderScan.h"
 #include "host/Host.h"
 
 namespace tarvic::test {
-
-enum Attr : unsigned { kNormal = 0, kHidden = 2, kSystem = 4, kDirectory = 16 };
 
 struct MessageBoxCall {
   std::string prompt;
@@ -25,14 +24,14 @@ class MemoryHost : public Host {
   std::string appPath = "C:\\Ext", clipboard, console, lastOpen;
   std::map<std::string, std::string> environment, shortNames;  // full path -> its 8.3 form
   std::map<std::string, int> failingListings;  // a listing whose pattern begins so fails
-  std::vector<std::string> dirCalls, locked, hiddenAfterWrite, arguments;
+  std::vector<std::string> dirCalls, locked, unlisted, arguments;  // unlisted: never listed
   std::deque<std::string> locateAnswers, openAnswers;  // then "Cancel", and "" (cancelled)
   std::deque<int> boxAnswers;                          // then OK
   std::vector<MessageBoxCall> boxes;
   bool clipboardFails = false, hasConsole = false;
   int locateDialogs = 0;
 
-  void AddFile(const std::string& path, unsigned attributes = kNormal);
+  void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path);
   std::vector<std::string> BatchFiles() { return List(ProgramFolderOf(appPath) + "*.bat"); }
 
@@ -71,11 +70,6 @@ class MemoryHost : public Host {
   }
 
  private:
-  struct File {
-    std::string path;
-    unsigned attributes;
-    std::string contents;
-  };
   template <class T>
   static T Take(std::deque<T>& queue, T whenEmpty) {
     if (queue.empty()) return whenEmpty;
@@ -83,10 +77,10 @@ class MemoryHost : public Host {
     queue.pop_front();
     return front;
   }
-  File* Find(const std::string& path);
+  std::string* Find(const std::string& path);
   std::vector<std::string> List(const std::string& pattern);
 
-  std::vector<File> files_;
+  std::vector<std::pair<std::string, std::string>> files_;  // path, contents
   std::vector<std::string> listing_;
   std::size_t next_ = 0;
 };
