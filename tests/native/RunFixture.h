@@ -40,10 +40,6 @@ class RunTest : public ::testing::Test {
     form.Form_Load();
     return view.reportText;
   }
-  // Whether the error report's first line names this procedure and a line.
-  static bool Reports(const MessageBoxCall& box, const std::string& procedure) {
-    return box.style == 48 && box.prompt.rfind(procedure + " Error in frmBatch Line : ", 0) == 0;
-  }
 
   MemoryHost host;
   FakeMainWindowView view;
