@@ -107,8 +107,8 @@ TEST_F(UnattendedTest, ExitCodeTakesTheFirstThatApplies) {
     host.AddFile("C:\\Tools\\R.exe");
     if (c.row) AddRow(1);
     if (c.tool) host.AddFile(kFirstCandidate);
-    if (c.lockedBatch) host.locked.push_back(kFolder + "Register_Parcel_Numbering.bat");
-    if (c.lockedLog) host.locked.push_back("l");
+    if (c.lockedBatch) host.locked.insert(kFolder + "Register_Parcel_Numbering.bat");
+    if (c.lockedLog) host.locked.insert("l");
     EXPECT_EQ(Start(c.arguments), c.exitCode) << c.arguments.size() << c.row << c.tool;
     EXPECT_EQ(host.locateDialogs, 0);
   }

@@ -41,14 +41,12 @@ TEST(Probes, AllSixRunSilentlyAndTheFirstFoundIsKept) {
     std::map<std::string, int> failing;
     std::vector<std::string> probes;
   };
-  std::vector<Case> cases = {
-      {5, {{"\\\\tsclient\\", 53}, {"D:\\Program Files\\", 21}}, {c[0], c[1], c[2], c[4], c[5]}},
-      {5, {{"\\\\tsclient\\", 5}, {"D:\\Program Files\\", 21}}, c}};
-  for (std::size_t found = 0; found < 6; ++found) {
-    cases.push_back({found, {}, {c.begin(), c.begin() + found}});
-    cases.back().probes.resize(6, c[found]);
-  }
-  for (const auto& k : cases) {
+  for (const auto& k :
+       std::vector<Case>{{2, {}, {c[0], c[1], c[2], c[2], c[2], c[2]}},
+                         {5,
+                          {{"\\\\tsclient\\", 53}, {"D:\\Program Files\\", 21}},
+                          {c[0], c[1], c[2], c[4], c[5]}},
+                         {5, {{"\\\\tsclient\\", 5}, {"D:\\Program Files\\", 21}}, c}}) {
     MemoryHost host;
     host.failingListings = k.failing;
     host.AddFile(c[k.found]);

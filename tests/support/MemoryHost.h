@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,11 +13,6 @@
 #include "host/Host.h"
 
 namespace tarvic::test {
-
-inline bool Holds(const std::vector<std::string>& paths, const std::string& path) {
-  return std::any_of(paths.begin(), paths.end(),
-                     [&](const std::string& p) { return EqualsIgnoreCase(p, path); });
-}
 
 // A name, "*", or "*.ext"; as through the platform's 8.3 aliases, "*.reg" also matches x.regx
 // (X~1.REG).
@@ -41,7 +37,8 @@ class MemoryHost : public Host {
   std::string appPath = "C:\\Ext", clipboard, console, lastOpen;
   std::map<std::string, std::string> environment, shortNames;  // full path -> its 8.3 form
   std::map<std::string, int> failingListings;  // a listing whose pattern begins so fails
-  std::vector<std::string> dirCalls, locked, unlisted, arguments;  // unlisted: never listed
+  std::vector<std::string> dirCalls, arguments;
+  std::set<std::string> locked, unlisted;  // exact paths that cannot be written, that never list
   std::deque<std::string> locateAnswers, openAnswers;  // then "Cancel", and "" (cancelled)
   std::deque<int> boxAnswers;                          // then OK
   std::vector<MessageBoxCall> boxes;
@@ -77,7 +74,7 @@ class MemoryHost : public Host {
     WriteBytesFile(path, line + "\r\n");
   }
   void WriteBytesFile(const std::string& path, const std::string& bytes) override {
-    if (Holds(locked, path)) throw HostFailure(70, "Permission denied");
+    if (locked.contains(path)) throw HostFailure(70, "Permission denied");
     if (std::string* contents = Find(path))
       *contents = bytes;
     else
@@ -132,7 +129,7 @@ class MemoryHost : public Host {
     for (const auto& [path, contents] : files_) {
       const std::size_t nameAt = path.rfind('\\') + 1;
       if (nameAt == slash && EqualsIgnoreCase(path.substr(0, slash), pattern.substr(0, slash)) &&
-          !Holds(unlisted, path) && Matches(names, path.substr(nameAt))) {
+          !unlisted.contains(path) && Matches(names, path.substr(nameAt))) {
         found.push_back(path.substr(nameAt));
       }
     }
