@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "RunFixture.h"
 #include "cli/ProgramRun.h"
 
@@ -34,22 +32,8 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
   }
 }
 
-class UnattendedTest : public RunTest {
- protected:
-  int Start(std::vector<std::string> arguments, bool console = true) {
-    host.arguments = std::move(arguments);
-    host.hasConsole = console;
-    ProgramRun run(host);
-    if (run.Done()) return run.ExitCode();
-    if (run.Quiet()) return run.RunQuiet();
-    run.Form().Attach(&view);
-    run.Form().Form_Load();
-    return run.Finish(view.reportText);
-  }
-};
-
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
-TEST_F(UnattendedTest, UsageIsShownAndNothingRuns) {
+TEST_F(RunTest, UsageIsShownAndNothingRuns) {
   for (const auto& [arguments, console, exitCode, shown] :
        std::vector<std::tuple<std::vector<std::string>, bool, int, bool>>{
            {{"/?"}, false, 0, true},
@@ -64,7 +48,7 @@ TEST_F(UnattendedTest, UsageIsShownAndNothingRuns) {
   }
 }
 
-TEST_F(UnattendedTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
+TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
   AddRow(1);
   host.clipboard = "kept";
   EXPECT_EQ(Start({"/quiet", "/log:run.log"}), 0);
@@ -90,7 +74,7 @@ TEST_F(UnattendedTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
 
 // The first code that applies wins: tool missing, failure reported, log not written, nothing
 // present. The trapped failure is the rich-text check's, which comes after the tool is located.
-TEST_F(UnattendedTest, ExitCodeTakesTheFirstThatApplies) {
+TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
   struct Case {
     std::vector<std::string> arguments;
     bool row, tool, trapped, lockedLog;

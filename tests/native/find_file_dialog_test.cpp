@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "RunFixture.h"
 #include "ui/frmFindFile.h"
 
