@@ -97,6 +97,8 @@ TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
     if (c.lockedLog) host.locked.insert("l");
     EXPECT_EQ(Start(c.arguments), c.exitCode) << c.arguments.size() << c.row << c.tool;
     EXPECT_EQ(host.locateDialogs, 0);
+    // Only a quiet run prints its log: a window already shows the report.
+    EXPECT_EQ(host.console.empty(), c.arguments.empty() || c.arguments[0] != "/quiet");
   }
 }
 
