@@ -7,6 +7,7 @@
 #include "FakeViews.h"
 #include "MemoryHost.h"
 #include "batch/Catalogue.h"
+#include "cli/ProgramRun.h"
 #include "ui/frmBatch.h"
 
 namespace tarvic::test {
@@ -35,14 +36,21 @@ class RunTest : public ::testing::Test {
     host.AddFile(kFolder + Row(number).DllName);
     host.AddFile(kFolder + Row(number).RegName);
   }
+  // Starts the program with these arguments as its entry point does; returns its exit code.
+  int Start(std::vector<std::string> arguments, bool console = true) {
+    host.arguments = std::move(arguments);
+    host.hasConsole = console;
+    ProgramRun run(host);
+    if (run.Done()) return run.ExitCode();
+    if (run.Quiet()) return run.RunQuiet();
+    run.Form().Attach(&view);
+    run.Form().Form_Load();
+    return run.Finish(view.reportText);
+  }
   // Runs the load handler and returns what the report box then shows.
   std::string Run() {
     form.Form_Load();
     return view.reportText;
-  }
-  // Whether the error report's first line names this procedure and a line.
-  static bool Reports(const MessageBoxCall& box, const std::string& procedure) {
-    return box.style == 48 && box.prompt.rfind(procedure + " Error in frmBatch Line : ", 0) == 0;
   }
 
   MemoryHost host;

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "RunFixture.h"
 #include "cli/ProgramRun.h"
 
@@ -28,48 +26,29 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
            {{"/log"}, "bad:/log"},
            {{"/quiet:yes"}, "bad:/quiet:yes"},
            {{"/"}, "bad:/"},
+           {{"/h"}, "bad:/h"},
            {{""}, "bad:\"\""}}) {
     EXPECT_EQ(Parsed(arguments), expected);
   }
 }
 
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
-TEST(CommandLine, UsageIsShownAndNothingRuns) {
-  struct Case {
-    std::vector<std::string> arguments;
-    bool console;
-    int exitCode;
-    bool shown;
-  };
-  for (const auto& c : std::vector<Case>{{{"/?"}, false, 0, true},
-                                         {{"/x"}, true, 87, true},
-                                         {{"/quiet", "-x"}, false, 87, false}}) {
-    MemoryHost host;
-    host.arguments = c.arguments;
-    host.hasConsole = c.console;
-    ProgramRun run(host);
-    EXPECT_TRUE(run.Done());
-    EXPECT_EQ(run.ExitCode(), c.exitCode);
+TEST_F(RunTest, UsageIsShownAndNothingRuns) {
+  for (const auto& [arguments, console, exitCode, shown] :
+       std::vector<std::tuple<std::vector<std::string>, bool, int, bool>>{
+           {{"/?"}, false, 0, true},
+           {{"/x"}, true, 87, true},
+           {{"/quiet", "-x"}, false, 87, false}}) {
+    host.console.clear();
+    host.boxes.clear();
+    EXPECT_EQ(Start(arguments, console), exitCode);
     for (const auto& box : host.boxes) host.console += box.prompt;
-    EXPECT_EQ(host.console, c.shown ? UsageText() : "") << c.arguments.back();
+    EXPECT_EQ(host.console, shown ? UsageText() : "") << arguments.back();
     EXPECT_TRUE(host.dirCalls.empty());
   }
 }
 
-class UnattendedTest : public RunTest {
- protected:
-  int Start(std::vector<std::string> arguments) {
-    host.arguments = std::move(arguments);
-    host.hasConsole = true;
-    ProgramRun run(host);
-    if (run.Quiet()) return run.RunQuiet();
-    run.Form().Attach(&view);
-    run.Form().Form_Load();
-    return run.Finish(view.reportText);
-  }
-};
-
-TEST_F(UnattendedTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
+TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
   AddRow(1);
   host.clipboard = "kept";
   EXPECT_EQ(Start({"/quiet", "/log:run.log"}), 0);
@@ -93,11 +72,12 @@ TEST_F(UnattendedTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
   EXPECT_EQ(host.clipboard, "kept");  // the error report did not go there either
 }
 
-// The first code that applies wins: tool missing, failure reported, log not written, nothing.
-TEST_F(UnattendedTest, ExitCodeTakesTheFirstThatApplies) {
+// The first code that applies wins: tool missing, failure reported, log not written, nothing
+// present. The trapped failure is the rich-text check's, which comes after the tool is located.
+TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
   struct Case {
     std::vector<std::string> arguments;
-    bool row, tool, lockedBatch, lockedLog;
+    bool row, tool, trapped, lockedLog;
     int exitCode;
   };
   for (const auto& c :
@@ -113,10 +93,12 @@ TEST_F(UnattendedTest, ExitCodeTakesTheFirstThatApplies) {
     host.AddFile("C:\\Tools\\R.exe");
     if (c.row) AddRow(1);
     if (c.tool) host.AddFile(kFirstCandidate);
-    if (c.lockedBatch) host.locked.push_back(kFolder + "Register_Parcel_Numbering.bat");
-    if (c.lockedLog) host.locked.push_back("l");
+    if (c.trapped) host.failingListings = {{"\\syswow64\\", 52}};  // WinDir is unset
+    if (c.lockedLog) host.locked.insert("l");
     EXPECT_EQ(Start(c.arguments), c.exitCode) << c.arguments.size() << c.row << c.tool;
     EXPECT_EQ(host.locateDialogs, 0);
+    // Only a quiet run prints its log: a window already shows the report.
+    EXPECT_EQ(host.console.empty(), c.arguments.empty() || c.arguments[0] != "/quiet");
   }
 }
 

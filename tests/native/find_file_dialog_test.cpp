@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "RunFixture.h"
 #include "ui/frmFindFile.h"
 
@@ -16,7 +14,8 @@ struct Dialog {
   FakeFindFileView view;
 };
 
-// Closing by the close box leaves the answer given at load.
+// Closing by the close box leaves the answer given at load; the form is centred at the height it
+// was designed with, then shrunk to its buttons.
 TEST(FindFileDialog, LoadsCentredWithInstructionsAnEmptyPathAndTheAnswerCancel) {
   Dialog d;
   EXPECT_EQ(d.view.instructions,
@@ -30,19 +29,29 @@ TEST(FindFileDialog, LoadsCentredWithInstructionsAnEmptyPathAndTheAnswerCancel) 
   EXPECT_EQ(d.view.path, "");
   EXPECT_FALSE(d.view.okEnabled);
   EXPECT_TRUE(d.view.topmost);
-  EXPECT_EQ(d.view.height - 390, 3075);
-  EXPECT_EQ(d.view.left, (28800 - (6810 + 90)) / 2.0);
-  EXPECT_EQ(d.view.top, (16200 - (3105 + 390)) / 2.0);  // centred at the designed height
+  EXPECT_EQ(std::vector({d.view.left, d.view.top, d.view.height}),
+            std::vector({(28800 - 6900) / 2.0, (16200 - 3495) / 2.0, 3075.0 + 390}));
+  // Large-font frames are not whole twips; the frame is rounded half to even.
+  EXPECT_EQ(Dialog(382.5).view.height, 3457.0);
+  EXPECT_EQ(Dialog(397.5).view.height, 3473.0);
 }
 
-TEST(FindFileDialog, OkIsEnabledForAnyTextAndHandsItBackUnchanged) {
+// OK is enabled for any text and hands it back unchanged; Browse fills the path, and a cancelled
+// browse empties it.
+TEST(FindFileDialog, ButtonsHandBackWhatWasTypedOrChosen) {
   Dialog d;
-  d.view.SetLookupPathText("x");
-  EXPECT_TRUE(d.view.okEnabled);
-  d.view.SetLookupPathText("");
-  EXPECT_FALSE(d.view.okEnabled);
-  d.view.SetLookupPathText("  ");
-  EXPECT_TRUE(d.view.okEnabled);
+  d.host.openAnswers = {"D:\\A B\\ESRIRegAsm.exe"};
+  d.form.cmdSelLookup_Click();
+  EXPECT_EQ(d.view.path, "D:\\A B\\ESRIRegAsm.exe");
+  EXPECT_EQ(d.view.caret, d.view.path.size());
+  EXPECT_EQ(d.host.lastOpen,
+            "ESRI Registry Tool (ESRIRegAsm.exe)|ESRIRegAsm.exe|C:\\Ext|Select ESRIRegAsm.exe:");
+  d.form.cmdSelLookup_Click();
+  EXPECT_EQ(d.view.path, "");
+  for (const auto& [text, enabled] : {std::pair{"x", true}, {"", false}, {"  ", true}}) {
+    d.view.SetLookupPathText(text);
+    EXPECT_EQ(d.view.okEnabled, enabled) << '"' << text << '"';
+  }
   d.form.cmdOK_Click();
   EXPECT_EQ(d.form.Answer(), "  ");
   EXPECT_TRUE(d.view.closed);
@@ -52,27 +61,6 @@ TEST(FindFileDialog, OkIsEnabledForAnyTextAndHandsItBackUnchanged) {
   cancelled.form.cmdCancel_Click();
   EXPECT_EQ(cancelled.form.Answer(), "Cancel");
   EXPECT_TRUE(cancelled.view.closed);
-}
-
-TEST(FindFileDialog, BrowseFillsThePathAndACancelledBrowseEmptiesIt) {
-  Dialog d;
-  d.host.openAnswers = {"D:\\A B\\ESRIRegAsm.exe"};
-  d.form.cmdSelLookup_Click();
-  EXPECT_EQ(d.view.path, "D:\\A B\\ESRIRegAsm.exe");
-  EXPECT_EQ(d.view.caret, d.view.path.size());
-  EXPECT_TRUE(d.view.okEnabled);
-  EXPECT_EQ(d.host.lastOpen,
-            "ESRI Registry Tool (ESRIRegAsm.exe)|ESRIRegAsm.exe|C:\\Ext|Select ESRIRegAsm.exe:");
-  d.view.SetLookupPathText("typed");
-  d.form.cmdSelLookup_Click();
-  EXPECT_EQ(d.view.path, "");
-  EXPECT_FALSE(d.view.okEnabled);
-}
-
-// Large-font frames are not whole twips; the frame is rounded half to even.
-TEST(FindFileDialog, FrameHeightRoundsHalfToEven) {
-  EXPECT_EQ(Dialog(382.5).view.height, 3457.0);
-  EXPECT_EQ(Dialog(397.5).view.height, 3473.0);
 }
 
 }  // namespace

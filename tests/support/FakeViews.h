@@ -9,14 +9,12 @@ namespace tarvic::test {
 
 // A window in twips on a 1920 x 1080 screen. The frame is what border and caption add.
 template <class View>
-class FakeForm : public View {
- public:
+struct FakeForm : View {
   double width, height, frameHeight, left = 0, top = 0;
   bool topmost = false, closed = false;
 
   FakeForm(double innerWidth, double innerHeight, double frame)
       : width(innerWidth + 90), height(innerHeight + frame), frameHeight(frame) {}
-
   void SetTopmost() override { topmost = true; }
   double ScreenWidth() override { return 28800; }
   double ScreenHeight() override { return 16200; }

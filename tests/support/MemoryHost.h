@@ -1,16 +1,28 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch/FolderScan.h"
+#include "batch/Text.h"
 #include "host/Host.h"
 
 namespace tarvic::test {
 
-enum Attr : unsigned { kNormal = 0, kHidden = 2, kSystem = 4, kDirectory = 16 };
+// A name, "*", or "*.ext"; as through the platform's 8.3 aliases, "*.reg" also matches x.regx
+// (X~1.REG).
+inline bool Matches(const std::string& pattern, const std::string& name) {
+  if (pattern == "*") return true;
+  if (!pattern.starts_with("*.")) return EqualsIgnoreCase(pattern, name);
+  const auto dot = name.rfind('.');
+  return dot != std::string::npos &&
+         EqualsIgnoreCase(name.substr(dot, pattern.size() - 1), pattern.substr(1));
+}
 
 struct MessageBoxCall {
   std::string prompt;
@@ -25,28 +37,49 @@ class MemoryHost : public Host {
   std::string appPath = "C:\\Ext", clipboard, console, lastOpen;
   std::map<std::string, std::string> environment, shortNames;  // full path -> its 8.3 form
   std::map<std::string, int> failingListings;  // a listing whose pattern begins so fails
-  std::vector<std::string> dirCalls, locked, hiddenAfterWrite, arguments;
+  std::vector<std::string> dirCalls, arguments;
+  std::set<std::string> locked, unlisted;  // exact paths that cannot be written, that never list
   std::deque<std::string> locateAnswers, openAnswers;  // then "Cancel", and "" (cancelled)
   std::deque<int> boxAnswers;                          // then OK
   std::vector<MessageBoxCall> boxes;
   bool clipboardFails = false, hasConsole = false;
   int locateDialogs = 0;
 
-  void AddFile(const std::string& path, unsigned attributes = kNormal);
-  std::string Contents(const std::string& path);
+  void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
+  std::string Contents(const std::string& path) {
+    const std::string* contents = Find(path);
+    return contents ? *contents : "";
+  }
   std::vector<std::string> BatchFiles() { return List(ProgramFolderOf(appPath) + "*.bat"); }
 
   std::string AppPath() override { return appPath; }
   AppVersion Version() override { return {1, 0, 39}; }
-  std::string Dir(const std::string& pattern) override;
+  std::string Dir(const std::string& pattern) override {
+    dirCalls.push_back(pattern);
+    listing_ = List(pattern);
+    next_ = 0;
+    return DirNext();
+  }
   std::string DirNext() override { return next_ < listing_.size() ? listing_[next_++] : ""; }
   bool FileExists(const std::string& path) override { return !List(path).empty(); }
   std::string Environ(const std::string& name) override { return environment[name]; }
-  std::string CmdPathForm(const std::string& path) override;
+  std::string CmdPathForm(const std::string& path) override {
+    if (shortNames.contains(path)) return shortNames[path];
+    if (std::any_of(path.begin(), path.end(), [](char c) { return (c & 0x80) != 0; })) {
+      throw HostFailure(1113, "No mapping for the Unicode character exists");
+    }
+    return path;
+  }
   void WriteLineFile(const std::string& path, const std::string& line) override {
     WriteBytesFile(path, line + "\r\n");
   }
-  void WriteBytesFile(const std::string& path, const std::string& bytes) override;
+  void WriteBytesFile(const std::string& path, const std::string& bytes) override {
+    if (locked.contains(path)) throw HostFailure(70, "Permission denied");
+    if (std::string* contents = Find(path))
+      *contents = bytes;
+    else
+      files_.emplace_back(path, bytes);
+  }
   int MsgBox(const std::string& prompt, int style, const std::string& title) override {
     boxes.push_back({prompt, style, title});
     return Take(boxAnswers, msgbox::kAnswerOk);
@@ -71,11 +104,6 @@ class MemoryHost : public Host {
   }
 
  private:
-  struct File {
-    std::string path;
-    unsigned attributes;
-    std::string contents;
-  };
   template <class T>
   static T Take(std::deque<T>& queue, T whenEmpty) {
     if (queue.empty()) return whenEmpty;
@@ -83,10 +111,32 @@ class MemoryHost : public Host {
     queue.pop_front();
     return front;
   }
-  File* Find(const std::string& path);
-  std::vector<std::string> List(const std::string& pattern);
+  std::string* Find(const std::string& path) {
+    for (auto& [stored, contents] : files_) {
+      if (EqualsIgnoreCase(stored, path)) return &contents;
+    }
+    return nullptr;
+  }
+  std::vector<std::string> List(const std::string& pattern) {
+    for (const auto& [prefix, number] : failingListings) {
+      if (EqualsIgnoreCase(pattern.substr(0, prefix.size()), prefix)) {
+        throw HostFailure(number, "Listing failed");
+      }
+    }
+    const auto slash = pattern.rfind('\\') + 1;
+    const std::string names = slash == pattern.size() ? "*" : pattern.substr(slash);
+    std::vector<std::string> found;
+    for (const auto& [path, contents] : files_) {
+      const std::size_t nameAt = path.rfind('\\') + 1;
+      if (nameAt == slash && EqualsIgnoreCase(path.substr(0, slash), pattern.substr(0, slash)) &&
+          !unlisted.contains(path) && Matches(names, path.substr(nameAt))) {
+        found.push_back(path.substr(nameAt));
+      }
+    }
+    return found;
+  }
 
-  std::vector<File> files_;
+  std::vector<std::pair<std::string, std::string>> files_;  // path, contents
   std::vector<std::string> listing_;
   std::size_t next_ = 0;
 };
