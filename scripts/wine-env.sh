@@ -5,19 +5,21 @@
 # kernel runs 32-bit Linux programs; elsewhere the same sources built for 64-bit Windows (preset
 # windows-x64) run under 64-bit Wine. TARVIC_WINE_ARCH=64 forces that fallback, to check it
 # still passes here. Sets TARVIC_PRESET, TARVIC_BUILD and WINELOADER; a script that sourced it
-# already passes its choice on to the programs it starts.
+# passes its choice on to the scripts it starts.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)"
 if [ -z "${TARVIC_PRESET:-}" ]; then
   if [ "${TARVIC_WINE_ARCH:-}" != 64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    TARVIC_PRESET=windows WINELOADER=/usr/lib/wine/wine
+    TARVIC_PRESET=windows
     echo "Wine: the shipped 32-bit build (build/windows) under 32-bit Wine" >&2
   else
-    TARVIC_PRESET=windows-x64 WINELOADER=/usr/lib/wine/wine64
+    TARVIC_PRESET=windows-x64
     why="32-bit Wine does not start here"
     [ "${TARVIC_WINE_ARCH:-}" = 64 ] && why="TARVIC_WINE_ARCH=64"
     echo "Wine: the 64-bit build (build/windows-x64) under 64-bit Wine ($why)" >&2
   fi
 fi
+WINELOADER=/usr/lib/wine/wine64
+[ "$TARVIC_PRESET" = windows ] && WINELOADER=/usr/lib/wine/wine
 TARVIC_BUILD="$ROOT/build/$TARVIC_PRESET"
 export TARVIC_PRESET TARVIC_BUILD WINELOADER
 export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}"
