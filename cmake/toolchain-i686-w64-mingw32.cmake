@@ -4,5 +4,5 @@ set(CMAKE_SYSTEM_PROCESSOR x86)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 
-# Needs 32-bit Wine, which only a kernel with 32-bit support can start.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# 32-bit Wine's own loader; it starts only where the kernel runs 32-bit Linux programs.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)

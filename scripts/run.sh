@@ -1,17 +1,16 @@
 #!/bin/bash
 # Builds Tarvic_Kit.exe and runs it under Wine on a sample folder: prints its report, presses
 # Copy to Clipboard, saves a screenshot under build/ and closes it. Without a display it runs
-# under a virtual one and ends by itself.
-# The shipped program is the 32-bit build (build/windows). A kernel without 32-bit support
-# cannot run 32-bit Wine, so what runs here is the same sources built for 64-bit Wine.
+# under a virtual one and ends by itself. It runs the shipped 32-bit build where 32-bit Wine
+# starts, else the 64-bit build (scripts/wine-env.sh chooses and says which).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT="$PWD"
-BUILD="${TARVIC_BUILD_DIR:-$ROOT/build/windows-x64}"
 
 show() {
   source scripts/wine-env.sh
   wine_prefix_ready
+  local build="${TARVIC_BUILD_DIR:-$TARVIC_BUILD}"
 
   # A sample program folder with a few extensions, and the stand-in tool at the first place
   # the program looks for it.
@@ -24,8 +23,8 @@ show() {
     echo "sample registry script" >"$sample/$name.reg"
   done
   echo "not an extension" >"$sample/readme.txt"
-  cp "$BUILD/tests/e2e/ESRIRegAsm.exe" "$tool_dir/ESRIRegAsm.exe"
-  cp "$BUILD/Tarvic_Kit.exe" "$sample/Tarvic_Kit.exe"
+  cp "$build/tests/e2e/ESRIRegAsm.exe" "$tool_dir/ESRIRegAsm.exe"
+  cp "$build/Tarvic_Kit.exe" "$sample/Tarvic_Kit.exe"
 
   export TARVIC_E2E_WORK="$ROOT/build/run-work" TARVIC_E2E_SHOTS="$ROOT/build"
   mkdir -p "$TARVIC_E2E_WORK"
@@ -33,7 +32,7 @@ show() {
   echo "Running C:\\Tarvic Sample\\Tarvic_Kit.exe under Wine; its report:"
   echo
   local rc=0
-  wine "$BUILD/tests/e2e/e2e_driver.exe" --show 'C:\Tarvic Sample\Tarvic_Kit.exe' &
+  wine "$build/tests/e2e/e2e_driver.exe" --show 'C:\Tarvic Sample\Tarvic_Kit.exe' &
   host_serve $! || rc=$?
   echo "Screenshot: build/tarvic-kit-run.png; batch files: $sample"
   return $rc
@@ -45,10 +44,9 @@ if [ "${1:-}" = "--show" ]; then
 fi
 
 scripts/install-deps.sh
-cmake --preset windows
-cmake --build --preset windows
-cmake --preset windows-x64
-cmake --build --preset windows-x64
+source scripts/wine-env.sh
+cmake --preset "$TARVIC_PRESET"
+cmake --build --preset "$TARVIC_PRESET"
 
 if [ -n "${DISPLAY:-}" ]; then
   show

@@ -1,5 +1,27 @@
-# Sourced by the scripts that run Windows programs: 64-bit Wine and a private prefix under build/.
+# Sourced by the scripts that run Windows programs: picks the build that this machine's Wine can
+# run, and a private prefix under build/.
+#
+# The shipped program is the 32-bit build (preset windows). 32-bit Wine starts only where the
+# kernel runs 32-bit Linux programs; elsewhere the same sources built for 64-bit Windows (preset
+# windows-x64) run under 64-bit Wine. TARVIC_WINE_ARCH=64 forces that fallback, to check it
+# still passes here. Sets TARVIC_PRESET, TARVIC_BUILD and WINELOADER; a script that sourced it
+# passes its choice on to the scripts it starts.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)"
+if [ -z "${TARVIC_PRESET:-}" ]; then
+  if [ "${TARVIC_WINE_ARCH:-}" != 64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    TARVIC_PRESET=windows
+    echo "Wine: the shipped 32-bit build (build/windows) under 32-bit Wine" >&2
+  else
+    TARVIC_PRESET=windows-x64
+    why="32-bit Wine does not start here"
+    [ "${TARVIC_WINE_ARCH:-}" = 64 ] && why="TARVIC_WINE_ARCH=64"
+    echo "Wine: the 64-bit build (build/windows-x64) under 64-bit Wine ($why)" >&2
+  fi
+fi
+WINELOADER=/usr/lib/wine/wine64
+[ "$TARVIC_PRESET" = windows ] && WINELOADER=/usr/lib/wine/wine
+TARVIC_BUILD="$ROOT/build/$TARVIC_PRESET"
+export TARVIC_PRESET TARVIC_BUILD WINELOADER
 export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -7,24 +29,26 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 # Debian's wine wrappers prefer the 32-bit loader whenever it is installed, even where the kernel
-# cannot run it; these shims send wine, wineboot, winepath and the rest to the 64-bit loader.
-export WINELOADER=/usr/lib/wine/wine64
+# cannot run it; these shims send wine, wineboot, winepath and the rest to the chosen loader.
 WINE_SHIMS="$ROOT/build/wine-shims"
-if [ ! -x "$WINE_SHIMS/wine-stable" ]; then
+if ! grep -qs WINELOADER "$WINE_SHIMS/wine-stable"; then
   mkdir -p "$WINE_SHIMS"
-  printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$WINE_SHIMS/wine"
+  printf '#!/bin/sh\nexec "$WINELOADER" "$@"\n' >"$WINE_SHIMS/wine"
   chmod +x "$WINE_SHIMS/wine"
   cp "$WINE_SHIMS/wine" "$WINE_SHIMS/wine-stable"
 fi
 case ":$PATH:" in *":$WINE_SHIMS:"*) ;; *) export PATH="$WINE_SHIMS:$PATH" ;; esac
 
-# Creates the prefix once. Without a window manager, Managed=N avoids a 2 s stall per window close.
+# Readies the prefix once per loader: one prefix serves both builds, so 64-bit programs also run
+# where 32-bit DLLs are installed and the reverse. Without a window manager, Managed=N avoids a
+# 2 s stall per window close.
 wine_prefix_ready() {
-  if [ ! -f "$WINEPREFIX/.tarvic-ready" ]; then
+  local mark="$WINEPREFIX/.tarvic-ready-${WINELOADER##*/}"
+  if [ ! -f "$mark" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i >/dev/null 2>&1
+    wineboot -u >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.tarvic-ready"
+    touch "$mark"
   fi
 }

@@ -1,8 +1,11 @@
-// Starts two programs alternately (A B A B ...) from their own folders and measures, for each
-// start, the time from CreateProcess to a visible top-level window whose edit box answers
-// WM_GETTEXT. Prints each time, the medians, their ratio and each program's peak working set.
-#include <psapi.h>
+// Starts programs in turn (A B C A B C ...) from their own folders, each without the batch files
+// of the start before, and measures, for each start, the time from CreateProcess to a visible
+// top-level window whose edit box answers WM_GETTEXT.
+// Prints each time, and per program its median, the first program's ratio to it, its peak
+// working set and the length of its edit box's text.
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -49,7 +52,20 @@ std::wstring FolderOf(const std::wstring& path) {
   return slash == std::wstring::npos ? L"." : path.substr(0, slash);
 }
 
+// Each start then writes its batch files under new names, as a first run in the folder does;
+// under Wine a name that does not exist yet costs a scan of the whole folder.
+void RemoveBatchFiles(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*.bat").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
 bool RunOnce(const std::wstring& exe, Sample& sample) {
+  RemoveBatchFiles(FolderOf(exe));
   STARTUPINFOW si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
@@ -101,22 +117,23 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 4) {
-    std::fwprintf(stderr, L"usage: launch_timer RUNS PROGRAM_A PROGRAM_B\n");
+  if (argc < 3) {
+    std::fwprintf(stderr, L"usage: launch_timer RUNS PROGRAM...\n");
     return 2;
   }
   const int runs = _wtoi(argv[1]);
-  const std::wstring programs[2] = {argv[2], argv[3]};
-  std::vector<double> times[2];
-  SIZE_T peak[2] = {0, 0};
-  size_t textLength[2] = {0, 0};
+  const std::vector<std::wstring> programs(argv + 2, argv + argc);
+  const size_t count = programs.size();
+  std::vector<std::vector<double>> times(count);
+  std::vector<SIZE_T> peak(count, 0);
+  std::vector<size_t> textLength(count, 0);
   // One unmeasured start of each first: the first start after a pause is always slow.
   for (const auto& program : programs) {
     Sample warmUp;
     if (!RunOnce(program, warmUp)) return 1;
   }
   for (int run = 0; run < runs; ++run) {
-    for (int which = 0; which < 2; ++which) {
+    for (size_t which = 0; which < count; ++which) {
       Sample sample;
       if (!RunOnce(programs[which], sample)) return 1;
       times[which].push_back(sample.ms);
@@ -124,16 +141,18 @@ int wmain(int argc, wchar_t** argv) {
       textLength[which] = sample.textLength;
     }
   }
-  for (int which = 0; which < 2; ++which) {
-    std::wprintf(L"%ls: runs", which == 0 ? L"A" : L"B");
+  for (size_t which = 0; which < count; ++which) {
+    std::wprintf(L"%zu: runs", which);
     for (double t : times[which]) std::wprintf(L" %.1f", t);
     std::wprintf(L"\n");
   }
-  const double a = Median(times[0]);
-  const double b = Median(times[1]);
-  std::wprintf(
-      L"median_a_ms=%.1f median_b_ms=%.1f ratio=%.3f peak_ws_a_kib=%zu peak_ws_b_kib=%zu "
-      L"text_a=%zu text_b=%zu\n",
-      a, b, a / b, peak[0] / 1024, peak[1] / 1024, textLength[0], textLength[1]);
+  const double first = Median(times[0]);
+  for (size_t which = 0; which < count; ++which) {
+    const double median = Median(times[which]);
+    std::wprintf(L"median_%zu_ms=%.1f ratio_%zu=%.3f peak_ws_%zu_kib=%zu text_%zu=%zu ", which,
+                 median, which, first / median, which, peak[which] / 1024, which,
+                 textLength[which]);
+  }
+  std::wprintf(L"\n");
   return 0;
 }

@@ -1,12 +1,7 @@
 #pragma once
 
-// Set at build time (see the top-level CMakeLists.txt); these defaults serve other builds.
-#ifndef TARVIC_SUPPORT_NAME
-#define TARVIC_SUPPORT_NAME "the GIS Support Desk"
-#endif
-#ifndef TARVIC_SUPPORT_EMAIL
-#define TARVIC_SUPPORT_EMAIL "gis-support@example.org"
-#endif
+// The contact is a build setting (TARVIC_SUPPORT_NAME and TARVIC_SUPPORT_EMAIL in CMake).
+#include "BuildFacts.h"
 
 namespace tarvic {
 inline constexpr const char* kSupportName = TARVIC_SUPPORT_NAME;

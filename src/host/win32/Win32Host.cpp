@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "BuildFacts.h"
 #include "host/win32/BatchLineEncoding.h"
 #include "host/win32/Clipboard.h"
 #include "host/win32/LongPath.h"
