@@ -15,7 +15,8 @@ namespace tarvic::test {
 inline const std::string kNl = "\r\n", kFolder = "C:\\Ext\\";
 inline const std::string kFirstCandidate =
     "C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe";
-inline const std::string kVersionBanner = "------< Tarvic v. 1.0.39>" + std::string(68, '-');
+inline const std::string kVersionBanner =
+    "------< Tarvic v. " TARVIC_VERSION_SHOWN ">" + std::string(68, '-');
 
 // The catalogue row numbered as users see it, from 1.
 inline const ExtensionEntry& Row(int number) {

@@ -14,7 +14,8 @@ TEST(ErrorTrap, ReportsTheExactMessageOnceWithTheLastLineReached) {
     });
   }
   const std::string body =
-      "\r\nTarvic_Kit: v. 1.0.39\r\n"
+      "\r\nTarvic_Kit: v. " TARVIC_VERSION_SHOWN
+      "\r\n"
       "Error Number = -5\r\n"
       "Description: \r\n"
       "\r\n"
@@ -22,7 +23,8 @@ TEST(ErrorTrap, ReportsTheExactMessageOnceWithTheLastLineReached) {
       "Administrator'?\r\n"
       "\r\n"
       "This error message has been copied to your Clipboard.\r\n"
-      "Please contact the GIS Support Desk [gis-support@example.org] if you have problems with "
+      "Please contact " TARVIC_SUPPORT_NAME " [" TARVIC_SUPPORT_EMAIL
+      "] if you have problems with "
       "this tool.\r\n"
       "Use [Control]-V to paste this error information into your email.";
   ASSERT_EQ(host.boxes.size(), 2u);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "BuildFacts.h"
 #include "batch/FolderScan.h"
 #include "batch/Text.h"
 #include "host/Host.h"
@@ -53,7 +54,9 @@ class MemoryHost : public Host {
   std::vector<std::string> BatchFiles() { return List(ProgramFolderOf(appPath) + "*.bat"); }
 
   std::string AppPath() override { return appPath; }
-  AppVersion Version() override { return {1, 0, 39}; }
+  AppVersion Version() override {
+    return {TARVIC_VERSION_MAJOR, TARVIC_VERSION_MINOR, TARVIC_VERSION_REVISION};
+  }
   std::string Dir(const std::string& pattern) override {
     dirCalls.push_back(pattern);
     listing_ = List(pattern);
