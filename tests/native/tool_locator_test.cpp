@@ -5,11 +5,13 @@
 namespace tarvic::test {
 namespace {
 
-const std::string kCancelled = "File Location of 'ESRIRegAsm.exe' not specified...";
+const std::string kCancelled =
+    "Operation Cancelled:|64|File Location of 'ESRIRegAsm.exe' not specified...";
 
-std::string ProblemText(const std::string& path) {
-  return "Unable to find ESRIRegAsm.exe at specified path:\r\n\r\n  --> " + path +
-         "\r\n\r\nClick 'OK' to specify another file location, or 'Cancel' to exit...";
+std::string ProblemBox(const std::string& path) {
+  return "Problem Finding ESRIRegAsm.exe:|1|Unable to find ESRIRegAsm.exe at specified path:" +
+         kNl + kNl + "  --> " + path + kNl + kNl +
+         "Click 'OK' to specify another file location, or 'Cancel' to exit...";
 }
 
 // Locates with frmBatch's silent probe and a locate dialog that answers as scripted.
@@ -58,25 +60,18 @@ TEST_F(RunTest, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
   host = MemoryHost();  // no tool and no rich-text control, which shows in no case
   AddRow(1);
   const std::string nope = "E:\\nope.exe";
-  for (const auto& [answers, boxAnswers, prompts] :
-       std::vector<std::tuple<std::deque<std::string>, std::deque<int>, std::vector<std::string>>>{
-           {{}, {}, {kCancelled}},
-           {{nope, "Cancel"}, {}, {ProblemText(nope), kCancelled}},
-           {{nope}, {msgbox::kAnswerCancel}, {ProblemText(nope)}}}) {
+  for (const auto& [answers, boxAnswer, boxes] :
+       std::vector<std::tuple<std::deque<std::string>, int, std::vector<std::string>>>{
+           {{}, msgbox::kAnswerOk, {kCancelled}},
+           {{nope, "Cancel"}, msgbox::kAnswerOk, {ProblemBox(nope), kCancelled}},
+           {{nope}, msgbox::kAnswerCancel, {ProblemBox(nope)}}}) {
     host.boxes.clear();
-    host.locateDialogs = 0;
     host.locateAnswers = answers;
-    host.boxAnswers = boxAnswers;
+    host.boxAnswer = boxAnswer;
     EXPECT_EQ(Run(), "Failed to find ESRI Assembly Registry tool 'ESRIRegAsm.exe'!" + kNl + kNl +
                          "Operation cancelled..." + kNl + kNl + kVersionBanner);
-    EXPECT_EQ(host.locateDialogs, std::max<int>(1, answers.size()));
-    std::vector<std::string> shown;
-    for (const auto& box : host.boxes) shown.push_back(box.prompt);
-    EXPECT_EQ(shown, prompts);
-    EXPECT_TRUE(host.BatchFiles().empty());
+    EXPECT_EQ(host.boxes, boxes);
   }
-  EXPECT_EQ(host.boxes.at(0).style, msgbox::kOkCancel);
-  EXPECT_EQ(host.boxes[0].title, "Problem Finding ESRIRegAsm.exe:");
 
   host.AddFile("\\\\srv\\c$\\ESRIRegAsm.exe");
   host.locateAnswers = {"\\\\srv\\c$\\esriREGasm.exe"};  // used exactly as typed
@@ -94,10 +89,9 @@ TEST(TypedToolPath, RefusedShapesGetTheProblemBoxBeforeAnyListing) {
         "C:E.exe", "\\T\\E.exe", "\\\\server", "\\\\\\share\\E.exe", "\\\\srv\\\\E.exe",
         "E:/T/E.exe"}) {
     MemoryHost host;
-    host.boxAnswers = {msgbox::kAnswerCancel};
+    host.boxAnswer = msgbox::kAnswerCancel;
     EXPECT_FALSE(Locate(host, {typed}).ToolLocated);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].prompt, ProblemText(typed));
+    EXPECT_EQ(host.boxes, std::vector({ProblemBox(typed)}));
     EXPECT_EQ(host.dirCalls.size(), 6u) << typed;  // the fixed probes only
   }
   MemoryHost host;  // a check that fails, unlike one that finds nothing, is no silent miss
