@@ -70,10 +70,7 @@ TEST_F(RunTest, EveryRowInCatalogueOrderAndAFailingEntryLosesOnlyItsRow) {
   std::size_t at = 0;
   for (const auto& entry : ExtensionCatalogue()) {
     const bool failed = &entry == &Row(1) || &entry == &Row(3);
-    const std::size_t found = report.find(entry.ToolTitle + " in ArcGIS 10:" + kNl + "  --> " +
-                                              kFolder + entry.RegisterBat + kNl + "  --> " +
-                                              kFolder + entry.UnregisterBat + kNl + kNl,
-                                          at);
+    const std::size_t found = report.find(entry.ToolTitle + " in ArcGIS 10:", at);
     EXPECT_EQ(found == std::string::npos, failed) << entry.ToolTitle;
     if (!failed) at = found;
   }

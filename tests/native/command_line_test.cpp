@@ -39,8 +39,7 @@ TEST_F(RunTest, UsageIsShownAndNothingRuns) {
            {{"/?"}, false, 0, "Tarvic_Kit|64|" + UsageText()},
            {{"/x"}, true, 87, UsageText()},
            {{"/quiet", "-x"}, false, 87, ""}}) {
-    host.console.clear();
-    host.boxes.clear();
+    host = MemoryHost();
     EXPECT_EQ(Start(arguments, console), exitCode);
     for (const auto& box : host.boxes) host.console += box;
     EXPECT_EQ(host.console, shown) << arguments.back();

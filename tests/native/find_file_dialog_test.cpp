@@ -25,10 +25,8 @@ TEST(FindFileDialog, LoadsCentredWithInstructionsAnEmptyPathAndTheAnswerCancel) 
             "On 64-bit machines, this file is usually located at:\r\n \r\n"
             "  -->  C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe\r\n \r\n"
             "Please enter the correct location for this file on your computer.\r\n \r\n");
-  EXPECT_EQ(d.form.Answer(), "Cancel");
-  EXPECT_EQ(d.view.path, "");
-  EXPECT_FALSE(d.view.okEnabled);
-  EXPECT_TRUE(d.view.topmost);
+  EXPECT_EQ(std::tuple(d.form.Answer(), d.view.path, d.view.okEnabled, d.view.topmost),
+            std::tuple("Cancel", "", false, true));
   EXPECT_EQ(std::vector({d.view.left, d.view.top, d.view.height}),
             std::vector({(28800 - 6900) / 2.0, (16200 - 3495) / 2.0, 3075.0 + 390}));
   // Large-font frames are not whole twips; the frame is rounded half to even.

@@ -53,7 +53,6 @@ TEST_F(RunTest, FailureReportWrapsFoundFilesHidesTheAlertAndIsCopied) {
                        Found("Scheduler.reg", "Scheduler.dll") + kNl +
                        "Unable to find any Quorvane extensions to create batch files for!" + kNl +
                        kNl + kNl + kVersionBanner);
-  EXPECT_TRUE(host.BatchFiles().empty());
   form.cmdCopy_Click();
   EXPECT_EQ(host.clipboard, view.reportText);
 }

@@ -63,10 +63,8 @@ class MemoryHost : public Host {
   }
   void WriteBytesFile(const std::string& path, const std::string& bytes) override {
     if (locked.contains(path)) throw HostFailure(70, "Permission denied");
-    if (std::string* contents = Find(path))
-      *contents = bytes;
-    else
-      files_.emplace_back(path, bytes);
+    if (!Find(path)) files_.emplace_back(path, "");
+    *Find(path) = bytes;
   }
   int MsgBox(const std::string& prompt, int style, const std::string& title) override {
     boxes.push_back(title + "|" + std::to_string(style) + "|" + prompt);
