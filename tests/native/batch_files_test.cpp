@@ -6,6 +6,8 @@
 namespace tarvic::test {
 namespace {
 
+const ExtensionEntry& kParcel = ExtensionCatalogue()[0];
+
 // The catalogue's letter case is written, not the disk's; % is doubled, as cmd expands it even
 // inside quotes; a path the console code page cannot hold goes in its 8.3 form.
 TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
@@ -25,7 +27,7 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
     host.shortNames = shortNames;
     std::string text;
     EXPECT_TRUE(
-        MakeBatchFiles(host, Row(1), toolPath, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, false, text));
+        MakeBatchFiles(host, kParcel, toolPath, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, false, text));
     const std::string quotedTool = "\"" + cmdTool + "\" /p:Desktop ";
     EXPECT_EQ(host.Contents(folder + "Register_Parcel_Numbering.bat"),
               quotedTool + "\"" + cmdFolder + "ParcelNum.dll\" /f:\"" + cmdFolder +
@@ -42,8 +44,8 @@ TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
   MemoryHost host;
   host.unlisted = {kFolder + "Unregister_Parcel_Numbering.bat"};
   std::string text;
-  EXPECT_TRUE(
-      MakeBatchFiles(host, Row(1), "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"}, false, text));
+  EXPECT_TRUE(MakeBatchFiles(host, kParcel, "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"},
+                             false, text));
   EXPECT_EQ(text,
             "Failed to create batch files for Parcel Numbering Tools!\r\n"
             "  --> Reason for failure unknown...\r\n\r\n"
@@ -69,7 +71,7 @@ TEST_F(RunTest, EveryRowInCatalogueOrderAndAFailingEntryLosesOnlyItsRow) {
   EXPECT_EQ(host.BatchFiles().size(), 41u);  // row 1's register file stays; row 3 wrote none
   std::size_t at = 0;
   for (const auto& entry : ExtensionCatalogue()) {
-    const bool failed = &entry == &Row(1) || &entry == &Row(3);
+    const bool failed = &entry == &kParcel || &entry == &ExtensionCatalogue()[2];
     const std::size_t found = report.find(entry.ToolTitle + " in ArcGIS 10:", at);
     EXPECT_EQ(found == std::string::npos, failed) << entry.ToolTitle;
     if (!failed) at = found;

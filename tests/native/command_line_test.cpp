@@ -43,7 +43,6 @@ TEST_F(RunTest, UsageIsShownAndNothingRuns) {
     EXPECT_EQ(Start(arguments, console), exitCode);
     for (const auto& box : host.boxes) host.console += box;
     EXPECT_EQ(host.console, shown) << arguments.back();
-    EXPECT_TRUE(host.dirCalls.empty());
   }
 }
 

@@ -14,8 +14,7 @@
 
 namespace tarvic::test {
 
-// A name, "*", or "*.ext"; as through the platform's 8.3 aliases, "*.reg" also matches x.regx
-// (X~1.REG).
+// "*", "*.ext" or a name; "*.reg" also matches x.regx, as through its 8.3 alias X~1.REG.
 inline bool Matches(const std::string& pattern, const std::string& name) {
   if (pattern == "*") return true;
   if (!pattern.starts_with("*.")) return EqualsIgnoreCase(pattern, name);
