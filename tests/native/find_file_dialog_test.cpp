@@ -1,5 +1,4 @@
 #include "RunFixture.h"
-#include "ui/frmFindFile.h"
 
 namespace tarvic::test {
 namespace {
