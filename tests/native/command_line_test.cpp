@@ -31,7 +31,7 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
 }
 
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
-TEST_F(RunTest, UsageIsShownAndNothingRuns) {
+TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
   for (const auto& [arguments, console, exitCode, shown] :
        std::vector<std::tuple<std::vector<std::string>, bool, int, std::string>>{
            {{"/?"}, false, 0, "Tarvic_Kit|64|" + UsageText()},
@@ -55,11 +55,9 @@ TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
 
   host.failingListings = {{kFolder + "*.dll", 52}};  // the run ends early: the design text
   EXPECT_EQ(Start({"/quiet", "/log:run.log"}), 3);
-  EXPECT_EQ(
-      host.Contents("run.log"),
-      "\xEF\xBB\xBFText1" + kNl + kNl +
-          ErrorMessageText(host, "Form_Load Error in frmBatch Line : 200", 52, "Listing failed") +
-          kNl);
+  const std::string at = "Form_Load Error in frmBatch Line : 200";
+  EXPECT_EQ(host.Contents("run.log"), "\xEF\xBB\xBFText1" + kNl + kNl +
+                                          ErrorMessageText(host, at, 52, "Listing failed") + kNl);
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_EQ(host.clipboard, "kept");  // the error report did not go there either
 }
