@@ -18,11 +18,6 @@ inline const std::string kFirstCandidate =
 inline const std::string kVersionBanner =
     "------< Tarvic v. " TARVIC_VERSION_SHOWN ">" + std::string(68, '-');
 
-// The catalogue row numbered as users see it, from 1.
-inline const ExtensionEntry& Row(int number) {
-  return ExtensionCatalogue().at(number - 1);
-}
-
 // The program started once on a machine without syswow64: the program's folder C:\Ext, the
 // rich-text control in system32 and the tool at the first fixed place.
 class RunTest : public ::testing::Test {
@@ -33,9 +28,10 @@ class RunTest : public ::testing::Test {
     host.AddFile(kFirstCandidate);
     form.Attach(&view);
   }
-  void AddRow(int number) {
-    host.AddFile(kFolder + Row(number).DllName);
-    host.AddFile(kFolder + Row(number).RegName);
+  void AddRow(int number) {  // numbered from 1, as users see it
+    const ExtensionEntry& row = ExtensionCatalogue().at(number - 1);
+    host.AddFile(kFolder + row.DllName);
+    host.AddFile(kFolder + row.RegName);
   }
   // Starts the program with these arguments as its entry point does; returns its exit code.
   int Start(std::vector<std::string> arguments, bool console = true) {
@@ -48,7 +44,6 @@ class RunTest : public ::testing::Test {
     run.Form().Form_Load();
     return run.Finish(view.reportText);
   }
-  // Runs the load handler and returns what the report box then shows.
   std::string Run() {
     form.Form_Load();
     return view.reportText;

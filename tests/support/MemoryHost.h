@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <deque>
 #include <map>
 #include <set>
@@ -15,8 +14,7 @@
 
 namespace tarvic::test {
 
-// A name, "*", or "*.ext"; as through the platform's 8.3 aliases, "*.reg" also matches x.regx
-// (X~1.REG).
+// "*", "*.ext" or a name; "*.reg" also matches x.regx, as through its 8.3 alias X~1.REG.
 inline bool Matches(const std::string& pattern, const std::string& name) {
   if (pattern == "*") return true;
   if (!pattern.starts_with("*.")) return EqualsIgnoreCase(pattern, name);
@@ -25,32 +23,22 @@ inline bool Matches(const std::string& pattern, const std::string& name) {
          EqualsIgnoreCase(name.substr(dot, pattern.size() - 1), pattern.substr(1));
 }
 
-struct MessageBoxCall {
-  std::string prompt;
-  int style;
-  std::string title;
-};
-
 // A whole machine in memory. Paths match without regard to letter case; a listing returns names
 // in their stored case, in the order the files were added. The console code page is ASCII.
 class MemoryHost : public Host {
  public:
-  std::string appPath = "C:\\Ext", clipboard, console, lastOpen;
+  std::string appPath = "C:\\Ext", clipboard, console, lastOpen, openAnswer;  // then "" (cancelled)
   std::map<std::string, std::string> environment, shortNames;  // full path -> its 8.3 form
   std::map<std::string, int> failingListings;  // a listing whose pattern begins so fails
   std::vector<std::string> dirCalls, arguments;
   std::set<std::string> locked, unlisted;  // exact paths that cannot be written, that never list
-  std::deque<std::string> locateAnswers, openAnswers;  // then "Cancel", and "" (cancelled)
-  std::deque<int> boxAnswers;                          // then OK
-  std::vector<MessageBoxCall> boxes;
+  std::deque<std::string> locateAnswers;   // then "Cancel"
+  std::vector<std::string> boxes;          // each as "title|style|prompt"
+  int boxAnswer = msgbox::kAnswerOk;
   bool clipboardFails = false, hasConsole = false;
-  int locateDialogs = 0;
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
-  std::string Contents(const std::string& path) {
-    const std::string* contents = Find(path);
-    return contents ? *contents : "";
-  }
+  std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
   std::vector<std::string> BatchFiles() { return List(ProgramFolderOf(appPath) + "*.bat"); }
 
   std::string AppPath() override { return appPath; }
@@ -67,25 +55,19 @@ class MemoryHost : public Host {
   bool FileExists(const std::string& path) override { return !List(path).empty(); }
   std::string Environ(const std::string& name) override { return environment[name]; }
   std::string CmdPathForm(const std::string& path) override {
-    if (shortNames.contains(path)) return shortNames[path];
-    if (std::any_of(path.begin(), path.end(), [](char c) { return (c & 0x80) != 0; })) {
-      throw HostFailure(1113, "No mapping for the Unicode character exists");
-    }
-    return path;
+    return shortNames.contains(path) ? shortNames[path] : path;
   }
   void WriteLineFile(const std::string& path, const std::string& line) override {
     WriteBytesFile(path, line + "\r\n");
   }
   void WriteBytesFile(const std::string& path, const std::string& bytes) override {
     if (locked.contains(path)) throw HostFailure(70, "Permission denied");
-    if (std::string* contents = Find(path))
-      *contents = bytes;
-    else
-      files_.emplace_back(path, bytes);
+    if (!Find(path)) files_.emplace_back(path, "");
+    *Find(path) = bytes;
   }
   int MsgBox(const std::string& prompt, int style, const std::string& title) override {
-    boxes.push_back({prompt, style, title});
-    return Take(boxAnswers, msgbox::kAnswerOk);
+    boxes.push_back(title + "|" + std::to_string(style) + "|" + prompt);
+    return boxAnswer;
   }
   void ClipboardSetText(const std::string& text) override {
     if (clipboardFails) throw HostFailure(521, "Can't open Clipboard");
@@ -94,11 +76,13 @@ class MemoryHost : public Host {
   std::string ShowOpen(const std::string& filter, const std::string& folder,
                        const std::string& title) override {
     lastOpen = filter + "|" + folder + "|" + title;
-    return Take(openAnswers, std::string());
+    return std::exchange(openAnswer, "");
   }
   std::string ShowLocateDialog() override {
-    ++locateDialogs;
-    return Take(locateAnswers, std::string("Cancel"));
+    if (locateAnswers.empty()) return "Cancel";
+    std::string answer = locateAnswers.front();
+    locateAnswers.pop_front();
+    return answer;
   }
   std::vector<std::string> Arguments() override { return arguments; }
   bool PrintToConsole(const std::string& text) override {
@@ -107,13 +91,6 @@ class MemoryHost : public Host {
   }
 
  private:
-  template <class T>
-  static T Take(std::deque<T>& queue, T whenEmpty) {
-    if (queue.empty()) return whenEmpty;
-    T front = queue.front();
-    queue.pop_front();
-    return front;
-  }
   std::string* Find(const std::string& path) {
     for (auto& [stored, contents] : files_) {
       if (EqualsIgnoreCase(stored, path)) return &contents;
