@@ -48,10 +48,9 @@ class TempFolder {
  public:
   explicit TempFolder(bool beyondPathLimit = false) {
     static int count = 0;
-    wchar_t temp[MAX_PATH + 1];
-    REQUIRE(GetTempPathW(MAX_PATH + 1, temp) > 0);
-    path_ = temp + (L"tarvic-test-" + std::to_wstring(GetCurrentProcessId())) + L"-" +
-            std::to_wstring(++count) + std::wstring(beyondPathLimit ? 230 : 0, L'd');
+    path_ = (std::filesystem::temp_directory_path() / L"tarvic-test-").wstring() +
+            std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count) +
+            std::wstring(beyondPathLimit ? 230 : 0, L'd');
     MakeFolder(path_);
   }
   ~TempFolder() { RemoveTree(path_); }

@@ -8,8 +8,7 @@ using tarvic::win32::Narrow;
 namespace {
 
 // The error number of the host's failure, after checking that its text names `named`.
-template <class Call>
-std::int32_t FailureOf(Call call, const std::wstring& named) {
+std::int32_t FailureOf(auto call, const std::wstring& named) {
   try {
     call();
   } catch (const tarvic::HostFailure& failure) {
@@ -62,7 +61,7 @@ TEST_CASE("Protected or busy targets are refused before anything in them is lost
                               : nullptr;
     CHECK(FailureOf([&] { host.WriteLineFile(Narrow(bat), "x"); }, bat) ==
           static_cast<int>(target.error));
-    if (holder != nullptr) CloseHandle(holder);
+    CloseHandle(holder);
     CHECK(ReadBytes(bat) == "old");
   }
   MakeFolder(folder / L"Unreg.bat");
