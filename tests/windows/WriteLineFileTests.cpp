@@ -8,12 +8,12 @@ using tarvic::win32::Narrow;
 namespace {
 
 // The error number of the host's failure, after checking that its text names `named`.
-std::int32_t FailureOf(auto call, const std::wstring& named) {
+DWORD FailureOf(auto call, const std::wstring& named) {
   try {
     call();
   } catch (const tarvic::HostFailure& failure) {
     CHECK(failure.Description().find(Narrow(named)) != std::string::npos);
-    return failure.Number();
+    return static_cast<DWORD>(failure.Number());
   }
   return 0;
 }
@@ -59,8 +59,7 @@ TEST_CASE("Protected or busy targets are refused before anything in them is lost
                               ? CreateFileW(tarvic::win32::ForFileApi(bat).c_str(), GENERIC_READ, 0,
                                             nullptr, OPEN_EXISTING, 0, nullptr)
                               : nullptr;
-    CHECK(FailureOf([&] { host.WriteLineFile(Narrow(bat), "x"); }, bat) ==
-          static_cast<int>(target.error));
+    CHECK(FailureOf([&] { host.WriteLineFile(Narrow(bat), "x"); }, bat) == target.error);
     CloseHandle(holder);
     CHECK(ReadBytes(bat) == "old");
   }
