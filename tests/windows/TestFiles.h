@@ -4,6 +4,8 @@
 
 #include <doctest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "host/win32/LongPath.h"
@@ -16,22 +18,14 @@ inline void MakeFolder(const std::wstring& path) {
 }
 
 inline void WriteBytes(const std::wstring& path, const std::string& bytes, DWORD attributes = 0) {
-  const HANDLE file = CreateFileW(win32::ForFileApi(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  REQUIRE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-  CloseHandle(file);
+  REQUIRE((std::ofstream(std::filesystem::path(win32::ForFileApi(path)), std::ios::binary) << bytes)
+              .good());
   if (attributes != 0) REQUIRE(SetFileAttributesW(win32::ForFileApi(path).c_str(), attributes));
 }
 
 inline std::string ReadBytes(const std::wstring& path) {
-  const HANDLE file = CreateFileW(win32::ForFileApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-  std::string bytes(4096, '\0');
-  DWORD read = 0;
-  REQUIRE(ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr));
-  CloseHandle(file);
-  return bytes.substr(0, read);
+  std::ifstream file(std::filesystem::path(win32::ForFileApi(path)), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 inline void RemoveTree(const std::wstring& path) {
@@ -49,24 +43,21 @@ inline void RemoveTree(const std::wstring& path) {
 }
 
 // A fresh folder under the system's temp folder for one test, removed with all it holds; with
-// `beyondPathLimit`, nested so deep that its path is longer than MAX_PATH.
+// `beyondPathLimit`, its path is longer than MAX_PATH.
 class TempFolder {
  public:
   explicit TempFolder(bool beyondPathLimit = false) {
     static int count = 0;
-    wchar_t temp[MAX_PATH + 1];
-    REQUIRE(GetTempPathW(MAX_PATH + 1, temp) > 0);
-    path_ = temp + (L"tarvic-test-" + std::to_wstring(GetCurrentProcessId())) + L"-" +
-            std::to_wstring(++count);
-    MakeFolder(root_ = path_);
-    while (beyondPathLimit && path_.size() < MAX_PATH)
-      MakeFolder(path_ += L"\\" + std::wstring(60, L'd'));
+    path_ = (std::filesystem::temp_directory_path() / L"tarvic-test-").wstring() +
+            std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count) +
+            std::wstring(beyondPathLimit ? 230 : 0, L'd');
+    MakeFolder(path_);
   }
-  ~TempFolder() { RemoveTree(root_); }
+  ~TempFolder() { RemoveTree(path_); }
   std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
 
  private:
-  std::wstring root_, path_;
+  std::wstring path_;
 };
 
 }  // namespace tarvic::testing
