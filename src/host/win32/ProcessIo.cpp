@@ -12,19 +12,13 @@ namespace tarvic::win32 {
 
 namespace {
 
-std::wstring FullPathOf(const std::wstring& path) {
-  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) throw LastErrorFailure("Can't resolve " + Narrow(path));
-  std::wstring full(needed, L'\0');
-  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-  if (length == 0 || length >= needed) throw LastErrorFailure("Can't resolve " + Narrow(path));
-  full.resize(length);
-  return full;
-}
-
+// A write cut short without an error of its own means the disk is full.
 bool WriteAll(HANDLE handle, const void* data, DWORD size) {
   DWORD written = 0;
-  return WriteFile(handle, data, size, &written, nullptr) && written == size;
+  if (!WriteFile(handle, data, size, &written, nullptr)) return false;
+  if (written == size) return true;
+  SetLastError(ERROR_HANDLE_DISK_FULL);
+  return false;
 }
 
 bool WriteToConsole(HANDLE console, const std::wstring& text) {
@@ -42,16 +36,15 @@ std::vector<std::string> ProgramArguments() {
 }
 
 void WriteBytesToFile(const std::string& path, const std::string& bytes) {
-  const std::wstring target = ForFileApi(FullPathOf(Widen(path)));
+  // The system takes a relative path from the current folder.
+  const std::wstring target = ForFileApi(Widen(path));
   const HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
   const bool written = WriteAll(file, bytes.data(), static_cast<DWORD>(bytes.size()));
   const DWORD error = written ? ERROR_SUCCESS : GetLastError();
   const bool closed = CloseHandle(file) != 0;
-  if (!written)
-    throw SystemFailure(error == ERROR_SUCCESS ? ERROR_HANDLE_DISK_FULL : error,
-                        "Can't write " + path);
+  if (!written) throw SystemFailure(error, "Can't write " + path);
   if (!closed) throw LastErrorFailure("Can't close " + path);
 }
 
