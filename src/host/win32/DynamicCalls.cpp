@@ -6,6 +6,12 @@ namespace tarvic::win32 {
 
 namespace {
 
+// The loader searches the system folder alone where it knows the flag (the same systems that
+// have SetDefaultDllDirectories).
+DWORD SystemFolderOnly() {
+  return Kernel32().setDefaultDllDirectories != nullptr ? LOAD_LIBRARY_SEARCH_SYSTEM32 : 0;
+}
+
 template <class Pointer>
 Pointer LookUp(HMODULE module, const char* name) {
   if (module == nullptr) return nullptr;
@@ -42,9 +48,7 @@ const User32Calls& User32() {
 const ComCtl32Calls& ComCtl32() {
   static const ComCtl32Calls calls = [] {
     // By bare name, so that the manifest's side-by-side version 6 is the one loaded.
-    const DWORD systemOnly =
-        Kernel32().setDefaultDllDirectories != nullptr ? LOAD_LIBRARY_SEARCH_SYSTEM32 : 0;
-    const HMODULE comctl32 = LoadLibraryExW(L"comctl32.dll", nullptr, systemOnly);
+    const HMODULE comctl32 = LoadLibraryExW(L"comctl32.dll", nullptr, SystemFolderOnly());
     ComCtl32Calls found;
     found.initCommonControlsEx =
         LookUp<decltype(&InitCommonControlsEx)>(comctl32, "InitCommonControlsEx");
@@ -69,11 +73,7 @@ const ComDlg32Calls& ComDlg32() {
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {
-  // Where the loader knows the flag (the same systems that have SetDefaultDllDirectories), it
-  // searches the system folder alone.
-  if (Kernel32().setDefaultDllDirectories != nullptr) {
-    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  }
+  if (const DWORD flags = SystemFolderOnly()) return LoadLibraryExW(name, nullptr, flags);
   wchar_t folder[MAX_PATH];
   const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
