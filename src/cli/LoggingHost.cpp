@@ -1,5 +1,7 @@
 #include "cli/LoggingHost.h"
 
+#include "batch/ToolLocator.h"
+
 namespace tarvic {
 
 int LoggingHost::MsgBox(const std::string& prompt, int style, const std::string& title) {
@@ -20,7 +22,7 @@ std::string LoggingHost::ShowOpen(const std::string& filter, const std::string& 
 }
 
 std::string LoggingHost::ShowLocateDialog() {
-  return quiet_ ? std::string("Cancel") : inner_.ShowLocateDialog();
+  return quiet_ ? std::string(kCancelAnswer) : inner_.ShowLocateDialog();
 }
 
 }  // namespace tarvic

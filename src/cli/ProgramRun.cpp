@@ -32,10 +32,12 @@ std::string LogText(const std::string& reportBoxText,
   return text;
 }
 
-ProgramRun::ProgramRun(Host& host)
+ProgramRun::ProgramRun(Host& host) : ProgramRun(host, host.Arguments()) {}
+
+ProgramRun::ProgramRun(Host& host, const std::vector<std::string>& arguments)
     : host_(host),
-      withArguments_(!host.Arguments().empty()),
-      line_(ParseCommandLine(host.Arguments())),
+      withArguments_(!arguments.empty()),
+      line_(ParseCommandLine(arguments)),
       logging_(host, line_.quiet),
       form_(logging_, RunOptions{line_.quiet, line_.toolPath}) {
   if (!line_.help && !line_.Bad()) return;

@@ -42,6 +42,8 @@ class ProgramRun {
   int Finish(const std::string& reportBoxText);
 
  private:
+  ProgramRun(Host& host, const std::vector<std::string>& arguments);
+
   Host& host_;
   bool withArguments_;
   CommandLine line_;
