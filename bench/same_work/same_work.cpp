@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batch/Catalogue.h"
+#include "batch/ToolLocator.h"
 
 namespace {
 
@@ -52,17 +53,10 @@ bool Contains(const std::vector<std::wstring>& names, const std::wstring& name) 
 }
 
 std::wstring FindTool() {
-  static const wchar_t* const kCandidates[] = {
-      L"C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
-      L"\\\\tsclient\\C\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
-      L"C:\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
-      L"\\\\tsclient\\C\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
-      L"D:\\Program Files\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
-      L"D:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe",
-  };
+  // The program's own six places, so the yardstick cannot drift from it.
   std::wstring tool;
-  for (const wchar_t* candidate : kCandidates) {
-    if (Exists(candidate) && tool.empty()) tool = candidate;
+  for (const std::string& candidate : tarvic::ToolCandidates()) {
+    if (Exists(Wide(candidate)) && tool.empty()) tool = Wide(candidate);
   }
   return tool;
 }
