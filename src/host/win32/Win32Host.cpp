@@ -140,9 +140,14 @@ void Win32Host::WriteLineFile(const std::string& path, const std::string& line) 
   FileHandle file(CreateFileW(ForFileApi(Widen(path)).c_str(), GENERIC_WRITE, 0, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
-  if (IsProtectedTarget(file.Get()))
-    throw SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path);
-  if (!SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
+  // A file the call just made is new and empty: only one that was there can be protected or
+  // hold old text, and asking the system about it costs a round trip per batch file.
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (IsProtectedTarget(file.Get())) {
+      throw SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path);
+    }
+    if (!SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
+  }
   DWORD written = 0;
   if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
     throw LastErrorFailure("Can't write " + path);
