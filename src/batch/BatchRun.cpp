@@ -5,7 +5,7 @@
 #include "batch/FolderScan.h"
 #include "batch/RichTextCheck.h"
 #include "batch/RunReport.h"
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
 
 namespace tarvic {
@@ -39,7 +39,7 @@ std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap
       const bool created = MakeBatchFiles(host, entry, tool.RegAsmPath, scan.FoundDlls,
                                           scan.FoundRegs, options.silentTool, entryText);
       trap.At(550);
-      if (created) createdList += entryText + std::string(kCrLf);
+      if (created) createdList += entryText + kCrLf;
       anyCreated = anyCreated || created;
     }
 
@@ -50,7 +50,7 @@ std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap
   }
 
   trap.At(570);
-  return reportText + std::string(kCrLf) + std::string(kCrLf) + VersionBanner(host.Version());
+  return reportText + kCrLf + kCrLf + VersionBanner(host.Version());
 }
 
 }  // namespace tarvic

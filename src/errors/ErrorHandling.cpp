@@ -1,11 +1,11 @@
 #include "errors/ErrorHandling.h"
 
+#include "batch/TextLines.h"
 #include "errors/SupportContact.h"
 
 namespace tarvic {
 
 namespace {
-constexpr const char* kCrLf = "\r\n";
 constexpr const char* kTitle = "Problem Making Batch Files:";
 }  // namespace
 

@@ -1,7 +1,7 @@
 #include "ui/frmBatch.h"
 
+#include "batch/AsciiCase.h"
 #include "batch/BatchRun.h"
-#include "batch/Text.h"
 #include "errors/ErrorTrap.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "batch/TextLines.h"
 #include "host/win32/LongPath.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
@@ -61,7 +62,7 @@ bool PrintToParentConsole(const std::string& text) {
                                      nullptr, OPEN_EXISTING, 0, nullptr);
   if (console == INVALID_HANDLE_VALUE) return false;
   // The prompt was printed when the program started; begin on a line of its own.
-  const bool printed = WriteToConsole(console, L"\r\n" + Widen(text));
+  const bool printed = WriteToConsole(console, Widen(kCrLf + text));
   CloseHandle(console);
   return printed;
 }

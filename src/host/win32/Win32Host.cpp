@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "BuildFacts.h"
+#include "batch/TextLines.h"
 #include "host/win32/BatchLineEncoding.h"
 #include "host/win32/Clipboard.h"
 #include "host/win32/LongPath.h"
@@ -134,7 +135,7 @@ std::string Win32Host::CmdPathForm(const std::string& path) {
 
 void Win32Host::WriteLineFile(const std::string& path, const std::string& line) {
   // Encode before touching the file: a line that cannot be written must not empty it.
-  const std::string bytes = OemBytesOf(Widen(line)) + "\r\n";
+  const std::string bytes = OemBytesOf(Widen(line)) + kCrLf;
 
   // Create or open in one call; the old contents go only once the target proved ordinary.
   FileHandle file(CreateFileW(ForFileApi(Widen(path)).c_str(), GENERIC_WRITE, 0, nullptr,
