@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+// Owners of Win32 resources: each destructor gives its resource back, so that no failure path
+// leaks one.
+namespace tarvic::win32 {
+
+class ScopedFile {
+ public:
+  explicit ScopedFile(HANDLE handle) : handle_(handle) {}
+  ScopedFile(const ScopedFile&) = delete;
+  ScopedFile& operator=(const ScopedFile&) = delete;
+  ~ScopedFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  HANDLE Get() const { return handle_; }
+  // Closes now, so that a failing close is reported rather than ignored.
+  BOOL Close() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(handle);
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace tarvic::win32
