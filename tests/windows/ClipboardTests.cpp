@@ -1,14 +1,29 @@
+#include <windows.h>
+
+#include <psapi.h>
+
 #include <doctest.h>
 
 #include "host/win32/Win32Host.h"
 
 namespace {
 
-// Holds the clipboard open for a while, as a busy program would.
+const HANDLE held = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+
 DWORD WINAPI HoldClipboard(void* milliseconds) {
   OpenClipboard(nullptr);
+  SetEvent(held);
   Sleep(static_cast<DWORD>(reinterpret_cast<INT_PTR>(milliseconds)));
   return CloseClipboard();
+}
+
+// A thread that holds the clipboard open for a while, as a busy program would; returns once it
+// does (a thread can take a while to start under Wine).
+HANDLE StartHoldingClipboard(INT_PTR milliseconds) {
+  const HANDLE holder =
+      CreateThread(nullptr, 0, HoldClipboard, reinterpret_cast<void*>(milliseconds), 0, nullptr);
+  WaitForSingleObject(held, 10000);
+  return holder;
 }
 
 }  // namespace
@@ -23,9 +38,7 @@ TEST_CASE("The clipboard gets exactly the text, after waiting out a brief hold")
   // Held by nobody, for a moment (waited out), or for too long (about a second of retries).
   for (const INT_PTR holdMs : {0, 300, 2500}) {
     CAPTURE(holdMs);
-    const HANDLE holder =
-        CreateThread(nullptr, 0, HoldClipboard, reinterpret_cast<void*>(holdMs), 0, nullptr);
-    Sleep(100);  // the holder has it open by now, if it holds it at all
+    const HANDLE holder = StartHoldingClipboard(holdMs);
     try {
       tarvic::win32::Win32Host().ClipboardSetText("Report line\r\ncaf\xC3\xA9 \xE2\x98\x83");
       CHECK(holdMs < 2500);
@@ -42,4 +55,19 @@ TEST_CASE("The clipboard gets exactly the text, after waiting out a brief hold")
     WaitForSingleObject(holder, 10000);
     CloseHandle(holder);
   }
+}
+
+TEST_CASE("A copy that finds the clipboard held gives back all the memory it took") {
+  const std::string report(4 << 20, 'x');  // 8 MB as UTF-16, the size of a long report
+  const HANDLE holder = StartHoldingClipboard(6000);
+  // Wine counts committed memory only here (its PrivateUsage stays 0).
+  PROCESS_MEMORY_COUNTERS before{}, after{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+  for (int press = 0; press < 4; ++press) {
+    CHECK_THROWS_AS(tarvic::win32::Win32Host().ClipboardSetText(report), tarvic::HostFailure);
+  }
+  GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
+  CHECK(after.PagefileUsage < before.PagefileUsage + (8u << 20));  // a leak keeps 32 MB
+  WaitForSingleObject(holder, 10000);
+  CloseHandle(holder);
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 // Owners of Win32 resources: each destructor gives its resource back, so that no failure path
 // leaks one.
 namespace tarvic::win32 {
@@ -24,6 +26,22 @@ class ScopedFile {
 
  private:
   HANDLE handle_;
+};
+
+// A global memory block, freed unless handed over (to the clipboard) by Release().
+class ScopedGlobal {
+ public:
+  explicit ScopedGlobal(HGLOBAL memory) : memory_(memory) {}
+  ScopedGlobal(ScopedGlobal&& other) noexcept : memory_(other.Release()) {}
+  ScopedGlobal& operator=(ScopedGlobal&&) = delete;
+  ~ScopedGlobal() {
+    if (memory_ != nullptr) GlobalFree(memory_);
+  }
+  HGLOBAL Get() const { return memory_; }
+  HGLOBAL Release() { return std::exchange(memory_, nullptr); }
+
+ private:
+  HGLOBAL memory_;
 };
 
 }  // namespace tarvic::win32
