@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "FakeViews.h"
 #include "MemoryHost.h"
+#include "app/Application.h"
+#include "app/Channels.h"
 #include "batch/Catalogue.h"
-#include "cli/ProgramRun.h"
 #include "ui/frmBatch.h"
 
 namespace tarvic::test {
@@ -17,6 +19,22 @@ inline const std::string kFirstCandidate =
     "C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe";
 inline const std::string kVersionBanner =
     "------< Tarvic v. " TARVIC_VERSION_SHOWN ">" + std::string(68, '-');
+
+// The channels of a run at a screen, as the application makes them: boxes and the clipboard
+// on the host, the locate dialog on a fake desktop.
+struct ScreenChannels {
+  explicit ScreenChannels(MemoryHost& host)
+      : log(host, std::nullopt),
+        errors(host, log, false),
+        boxes(host, false),
+        locate(host, errors, &desktop) {}
+  FakeDesktop desktop;
+  RunLog log;
+  RunErrorSink errors;
+  RunMessageBoxes boxes;
+  RunLocatePrompt locate;
+  RunChannels channels{locate, errors, boxes};
+};
 
 // The program started once on a machine without syswow64: the program's folder C:\Ext, the
 // rich-text control in system32 and the tool at the first fixed place.
@@ -37,13 +55,9 @@ class RunTest : public ::testing::Test {
   int Start(std::vector<std::string> arguments, bool console = true) {
     host.arguments = std::move(arguments);
     host.hasConsole = console;
-    ProgramRun run(host);
-    if (run.Done()) return run.ExitCode();
-    if (run.Quiet()) return run.RunQuiet();
-    run.Form().Attach(&view);
-    run.Form().Form_Load();
-    return run.Finish(view.reportText);
+    return RunApplication(host, desktop);
   }
+  // The load handler alone, on a window at the screen; returns the report box.
   std::string Run() {
     form.Form_Load();
     return view.reportText;
@@ -51,7 +65,9 @@ class RunTest : public ::testing::Test {
 
   MemoryHost host;
   FakeMainWindowView view;
-  frmBatch form{host};
+  ScreenChannels screen{host};
+  FakeDesktop& desktop = screen.desktop;
+  frmBatch form{host, screen.channels};
 };
 
 }  // namespace tarvic::test

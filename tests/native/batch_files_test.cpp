@@ -25,9 +25,10 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
     MemoryHost host;
     host.appPath = appPath;
     host.shortNames = shortNames;
+    ScreenChannels screen(host);
     std::string text;
-    EXPECT_TRUE(
-        MakeBatchFiles(host, kParcel, toolPath, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, false, text));
+    EXPECT_TRUE(MakeBatchFiles(host, screen.errors, kParcel, toolPath, {"PARCELNUM.DLL"},
+                               {"parcelnum.REG"}, false, text));
     const std::string quotedTool = "\"" + cmdTool + "\" /p:Desktop ";
     EXPECT_EQ(host.Contents(folder + "Register_Parcel_Numbering.bat"),
               quotedTool + "\"" + cmdFolder + "ParcelNum.dll\" /f:\"" + cmdFolder +
@@ -43,9 +44,10 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
 TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
   MemoryHost host;
   host.unlisted = {kFolder + "Unregister_Parcel_Numbering.bat"};
+  ScreenChannels screen(host);
   std::string text;
-  EXPECT_TRUE(MakeBatchFiles(host, kParcel, "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"},
-                             false, text));
+  EXPECT_TRUE(MakeBatchFiles(host, screen.errors, kParcel, "E:\\R.exe", {"ParcelNum.dll"},
+                             {"ParcelNum.reg"}, false, text));
   EXPECT_EQ(
       text,
       "Failed to create batch files for Parcel Numbering Tools!\r\n"
