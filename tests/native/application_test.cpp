@@ -20,7 +20,7 @@ const std::string kUsage =
 
 // An error report as a log holds it; a quiet run's leaves out the two lines on the clipboard.
 std::string Report(const std::string& at, const std::string& error, bool quiet) {
-  return at + "\r\nTarvic_Kit: v. " TARVIC_VERSION_SHOWN "\r\nError Number = " + error +
+  return at + "\r\nTarvic_Kit: v. " + kVersionShown + "\r\nError Number = " + error +
          "\r\n\r\nIf using Windows Vista or Windows 7, did you right-click and choose 'Run as "
          "Administrator'?\r\n\r\n" +
          (quiet ? "" : "This error message has been copied to your Clipboard.\r\n") +

@@ -15,7 +15,7 @@ TEST(ErrorTrap, ReportsTheExactMessageOnceWithTheLastLineReached) {
     });
   }
   const std::string body =
-      "\r\nTarvic_Kit: v. " TARVIC_VERSION_SHOWN
+      "\r\nTarvic_Kit: v. " + kVersionShown +
       "\r\n"
       "Error Number = -5\r\n"
       "Description: \r\n"

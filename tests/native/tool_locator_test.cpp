@@ -41,6 +41,7 @@ TEST(Probes, AllSixRunSilentlyAndTheFirstFoundIsKept) {
   for (const auto& [found, failing, probes] :
        std::vector<std::tuple<std::size_t, std::map<std::string, int>, std::vector<std::string>>>{
            {2, {}, {c[0], c[1], c[2], c[2], c[2], c[2]}},
+           {5, {}, {c[0], c[1], c[2], c[3], c[4], c[5]}},
            {4, {{"\\\\tsclient\\", 53}}, {c[0], c[1], c[2], c[4], c[4]}},
            {4, {{"\\\\tsclient\\", 5}}, {c[0], c[1], c[2], c[3], c[4], c[4]}}}) {
     MemoryHost host;
@@ -59,7 +60,8 @@ TEST_F(RunTest, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
   for (const auto& [answers, boxAnswer, boxes] :
        std::vector<std::tuple<std::deque<std::string>, int, std::vector<std::string>>>{
            {{nope, "Cancel"}, msgbox::kAnswerOk, {ProblemBox(nope), kCancelled}},
-           {{nope}, msgbox::kAnswerCancel, {ProblemBox(nope)}}}) {
+           {{nope}, msgbox::kAnswerCancel, {ProblemBox(nope)}},
+           {{"cancel"}, msgbox::kAnswerCancel, {ProblemBox("cancel")}}}) {  // a path, not giving up
     host.boxes.clear();
     desktop.locateAnswers = answers;
     host.boxAnswer = boxAnswer;
