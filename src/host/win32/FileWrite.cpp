@@ -21,9 +21,10 @@ void WriteAllAndClose(ScopedFile& file, const std::string& bytes, const std::str
   if (!file.Close()) throw LastErrorFailure("Can't close " + path);
 }
 
-void WriteBytesToFile(const std::string& path, const std::string& bytes) {
-  ScopedFile file(CreateFileW(ForFileApi(Widen(path)).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+void WriteBytesToFile(const std::string& path, const std::string& bytes, bool append) {
+  ScopedFile file(
+      CreateFileW(ForFileApi(Widen(path)).c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, 0,
+                  nullptr, append ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
   WriteAllAndClose(file, bytes, path);
 }

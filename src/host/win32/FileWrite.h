@@ -17,7 +17,7 @@ bool WriteAll(HANDLE handle, const void* data, DWORD size);
 void WriteAllAndClose(ScopedFile& file, const std::string& bytes, const std::string& path);
 
 // Creates or replaces the file with exactly these bytes; a relative path is taken from the
-// current folder. Throws HostFailure.
-void WriteBytesToFile(const std::string& path, const std::string& bytes);
+// current folder. With `append`, adds them at the end of an existing file. Throws HostFailure.
+void WriteBytesToFile(const std::string& path, const std::string& bytes, bool append = false);
 
 }  // namespace tarvic::win32

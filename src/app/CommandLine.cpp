@@ -1,6 +1,7 @@
-#include "cli/CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "batch/Text.h"
+#include "batch/AsciiCase.h"
+#include "batch/TextLines.h"
 
 namespace tarvic {
 
@@ -64,6 +65,10 @@ std::string UsageText() {
          "Exit codes: 0 batch files written for every extension present; 1 no extension\r\n"
          "present; 2 ESRIRegAsm.exe not found; 3 a failure was reported (see the log);\r\n"
          "4 the log could not be written; 87 bad command line, nothing was run.\r\n";
+}
+
+std::string BadCommandLineText(const std::string& argument) {
+  return "Not understood: " + argument + kCrLf + kCrLf + UsageText();
 }
 
 }  // namespace tarvic
