@@ -27,7 +27,7 @@ done
 
 work="$(mktemp -d)"  # readable by its owner only
 trap 'rm -rf "$work"' EXIT
-trap 'exit 130' INT TERM HUP
+trap 'exit 130' INT TERM HUP PIPE
 
 # OpenSSL 3 reads the RC2 and 3DES of PFX files exported by older Windows only through its legacy
 # provider; osslsigncode loads that provider itself.

@@ -2,10 +2,8 @@
 
 #include "Kit.h"
 
-// DLLs named like system ones lie beside the program (see KitFolder); one that is loaded leaves a
-// mark and ends the process. Wine loads them from there before its own whenever that folder is
-// searched. The script names the mark that must appear instead, for a build that leaves the door
-// open on purpose.
+// DLLs named like system ones lie beside the program (see KitFolder); one that loads leaves a mark
+// and ends the process. The script names the mark expected of a build left open on purpose.
 TEST_CASE("planted DLLs: a whole run with browsing loads none") {
   KitFolder kit("planted");
   auto marks = [&] {
