@@ -37,3 +37,13 @@ TEST_CASE("locate dialog: retry then browse then give up") {
   CHECK(BatchFilesIn(kit.path) == "");
   CloseExpectingExit0(app, main);
 }
+
+// Run with DLLs named like system ones beside the program, the test above fails if one loads: it
+// leaves a mark and ends the process with its own exit code (see planted/MarkOnLoad.cpp). This
+// shows that it does, with a build that leaves the door open on purpose.
+TEST_CASE("planted DLLs: a build without the preload loads uxtheme.dll") {
+  KitFolder kit("planted");
+  App app(kit.Exe());
+  CHECK(app.WaitExit(20000) == 0xD11);
+  CHECK(FilesIn(kit.path, "*.loaded").contains("uxtheme.dll.loaded"));
+}
