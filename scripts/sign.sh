@@ -39,7 +39,7 @@ convert="openssl pkcs12 -legacy -in OLD.pfx -nodes | openssl pkcs12 -export -out
 unreadable() {
   if grep -qi 'mac verify' "$work/errors"; then
     refuse "wrong password for $cert (TARVIC_SIGN_PASSWORD)"
-  elif grep -q 'unsupported' "$work/errors"; then
+  elif [ ${#legacy[@]} -gt 0 ] || grep -q 'unsupported' "$work/errors"; then
     refuse "$cert is encrypted the old way (RC2 or 3DES), which this OpenSSL cannot read;" \
       "convert it where OpenSSL has its legacy provider: $convert"
   fi
@@ -55,6 +55,7 @@ fi
 [ -s "$work/errors" ] && unreadable
 [ "$keys" != 0 ] || refuse "$cert holds no private key: export the certificate with its private key"
 read_pfx -nokeys -clcerts >"$work/cert.pem" || unreadable
+grep -q 'BEGIN CERTIFICATE' "$work/cert.pem" || refuse "$cert holds no certificate for its key"
 if ! openssl x509 -in "$work/cert.pem" -noout -checkend 0 >/dev/null; then
   refuse "the certificate in $cert has expired ($(openssl x509 -in "$work/cert.pem" -noout -enddate))"
 fi
