@@ -49,7 +49,7 @@ struct App {
     CloseHandle(info.hThread);
   }
   // The exit code, or -1 when it did not end in time.
-  long WaitExit(int timeoutMs = 5000) {
+  long WaitExit(int timeoutMs = 5000) const {
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
       GetExitCodeProcess(info.hProcess, &code);
