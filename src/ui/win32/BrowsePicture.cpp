@@ -11,29 +11,22 @@ constexpr int kButtonEdge = 3;
 
 // The picture as designed, one pixel per pixel. Its first pixel's colour marks what is
 // transparent, and the loader turns it into the button face.
-HBITMAP LoadDesignedPicture() {
-  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BROWSE),
-                                         IMAGE_BITMAP, 0, 0,
-                                         LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS));
+OwnedBitmap LoadDesignedPicture() {
+  return OwnedBitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                     MAKEINTRESOURCEW(IDB_BROWSE), IMAGE_BITMAP, 0,
+                                                     0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS)));
 }
 
 // Each pixel repeated `scale` times both ways, so no colour is blended with its neighbour.
-HBITMAP Enlarged(HBITMAP picture, SIZE size, int scale) {
-  const HDC screen = GetDC(nullptr);
-  const HDC from = CreateCompatibleDC(screen);
-  const HDC to = CreateCompatibleDC(screen);
-  const HBITMAP large = CreateCompatibleBitmap(screen, size.cx * scale, size.cy * scale);
-  if (large != nullptr) {
-    const HGDIOBJ oldFrom = SelectObject(from, picture);
-    const HGDIOBJ oldTo = SelectObject(to, large);
-    SetStretchBltMode(to, COLORONCOLOR);
-    StretchBlt(to, 0, 0, size.cx * scale, size.cy * scale, from, 0, 0, size.cx, size.cy, SRCCOPY);
-    SelectObject(from, oldFrom);
-    SelectObject(to, oldTo);
-  }
-  DeleteDC(to);
-  DeleteDC(from);
-  ReleaseDC(nullptr, screen);
+OwnedBitmap Enlarged(HBITMAP picture, SIZE size, int scale) {
+  const ScopedGetDC screen(nullptr);
+  OwnedBitmap large(CreateCompatibleBitmap(screen.Get(), size.cx * scale, size.cy * scale));
+  if (!large) return large;
+  const ScopedCompatibleDC from(screen.Get()), to(screen.Get());
+  const ScopedSelectObject fromPicture(from.Get(), picture), toLarge(to.Get(), large.Get());
+  SetStretchBltMode(to.Get(), COLORONCOLOR);
+  StretchBlt(to.Get(), 0, 0, size.cx * scale, size.cy * scale, from.Get(), 0, 0, size.cx, size.cy,
+             SRCCOPY);
   return large;
 }
 
@@ -47,15 +40,11 @@ int PictureScale(int dpi, SIZE picture, SIZE room) {
 
 }  // namespace
 
-BrowsePicture::~BrowsePicture() {
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-}
-
 void BrowsePicture::ShowOn(HWND button, int dpi) {
-  HBITMAP picture = LoadDesignedPicture();
-  if (picture == nullptr) return;  // a plain button still browses
+  OwnedBitmap picture = LoadDesignedPicture();
+  if (!picture) return;  // a plain button still browses
   BITMAP info = {};
-  GetObjectW(picture, sizeof(info), &info);
+  GetObjectW(picture.Get(), sizeof(info), &info);
   const SIZE size = {info.bmWidth, info.bmHeight};
   RECT client = {};
   GetClientRect(button, &client);
@@ -63,14 +52,11 @@ void BrowsePicture::ShowOn(HWND button, int dpi) {
 
   const int scale = PictureScale(dpi, size, room);
   if (scale > 1) {
-    if (const HBITMAP large = Enlarged(picture, size, scale)) {
-      DeleteObject(picture);
-      picture = large;
-    }
+    if (OwnedBitmap large = Enlarged(picture.Get(), size, scale)) picture = std::move(large);
   }
-  SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  bitmap_ = picture;
+  SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.Get()));
+  // The button no longer shows the old picture, so it can go.
+  bitmap_ = std::move(picture);
 }
 
 }  // namespace tarvic::win32
