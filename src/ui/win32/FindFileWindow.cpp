@@ -17,14 +17,17 @@ namespace {
 constexpr DWORD kReadOnlyTextStyle =
     WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
 
-// In tab order: the path box first, so the caret is there when the dialog opens.
-constexpr std::array<ChildControl, 5> kControls = {{
+// In tab order: the path box first, so the caret is there when the dialog opens. The browse
+// button's text is its name and its tool tip; the picture it shows hides the text.
+constexpr std::array<ChildControl, 7> kControls = {{
+    NameLabel(IDC_LBLLOOKUPPATH, L"Path of ESRIRegAsm.exe", layout::findfile::txtLookupPath),
     {IDC_TXTLOOKUPPATH, L"EDIT", L"txtLookupPath", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
      layout::findfile::txtLookupPath},
-    {IDC_CMDSELLOOKUP, L"BUTTON", L"", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
-     layout::findfile::cmdSelLookup},
+    {IDC_CMDSELLOOKUP, L"BUTTON", L"Browse for Lookup Table...",
+     WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, layout::findfile::cmdSelLookup},
     {IDC_CMDCANCEL, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, layout::findfile::cmdCancel},
     {IDC_CMDOK, L"BUTTON", L"OK", WS_TABSTOP | BS_PUSHBUTTON, layout::findfile::cmdOK},
+    NameLabel(IDC_LBLINSTRUCTIONS, L"Instructions", layout::findfile::txtInstructions),
     {IDC_TXTINSTRUCTIONS, L"EDIT", L"Text1", kReadOnlyTextStyle, layout::findfile::txtInstructions},
 }};
 
@@ -71,6 +74,11 @@ LRESULT FindFileWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_SYSCOLORCHANGE:
+      // High Contrast turned on or off comes this way too.
+      highContrast_ = HighContrastOn();
+      ShowBrowsePicture();
+      break;
     case WM_DPICHANGED: {
       const LRESULT result = FormWindowBase::HandleMessage(message, wParam, lParam);
       ShowBrowsePicture();
@@ -86,12 +94,13 @@ void FindFileWindow::OnCreate() {
   SendMessageW(instructions, EM_SETLIMITTEXT, 0, 0);
   LeaveDialogKeysToWindow(instructions);
 
+  highContrast_ = HighContrastOn();
   ShowBrowsePicture();
-  AddToolTip(window_, Item(IDC_CMDSELLOOKUP), L"Browse for Lookup Table...");
+  AddToolTip(window_, Item(IDC_CMDSELLOOKUP));
 }
 
 void FindFileWindow::ShowBrowsePicture() {
-  browsePicture_.ShowOn(Item(IDC_CMDSELLOOKUP), Dpi());
+  browsePicture_.ShowOn(Item(IDC_CMDSELLOOKUP), Dpi(), highContrast_);
 }
 
 void FindFileWindow::OnCommand(int id, int notification) {

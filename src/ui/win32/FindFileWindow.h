@@ -38,6 +38,8 @@ class FindFileWindow : public FormWindow<FindFileView> {
 
   frmFindFile& form_;
   BrowsePicture browsePicture_;
+  // Read when the dialog is made and again whenever the system colours change.
+  bool highContrast_ = false;
   // Set while the program itself changes the path box, which raises the change event once.
   bool settingPathText_ = false;
 };

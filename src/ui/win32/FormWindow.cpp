@@ -99,7 +99,8 @@ void FormWindowBase::CreateControls() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ChildControl& control : design_.controls) {
     const HWND child = CreateWindowExW(
-        0, control.className, control.text, WS_CHILD | WS_VISIBLE | control.style,
+        0, control.className, control.text,
+        WS_CHILD | (control.shown ? WS_VISIBLE : 0) | control.style,
         TwipsToPixels(control.rect.left, dpi), TwipsToPixels(control.rect.top, dpi),
         TwipsToPixels(control.rect.width, dpi), TwipsToPixels(control.rect.height, dpi), window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);

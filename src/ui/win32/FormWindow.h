@@ -20,7 +20,15 @@ struct ChildControl {
   const wchar_t* text;
   DWORD style;
   layout::TwipRect rect;
+  bool shown = true;
 };
+
+// A label that is never shown, naming the control created right after it: Windows takes an
+// edit's accessible name from the static just before it in the z-order. No prefix, so its text
+// claims no access key.
+constexpr ChildControl NameLabel(int id, const wchar_t* name, layout::TwipRect rect) {
+  return {id, L"STATIC", name, SS_NOPREFIX, rect, false};
+}
 
 // A top-level form as designed.
 struct FormDesign {

@@ -15,7 +15,8 @@ constexpr DWORD kReadOnlyTextStyle =
     WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
 
 // In tab order: the report first, so it has the focus when the window opens.
-constexpr std::array<ChildControl, 3> kControls = {{
+constexpr std::array<ChildControl, 4> kControls = {{
+    NameLabel(IDC_LBLREPORT, L"Report", layout::batch::txtReport),
     {IDC_TXTREPORT, L"EDIT", L"Text1", kReadOnlyTextStyle, layout::batch::txtReport},
     {IDC_CMDCLOSE, L"BUTTON", L"Close", WS_TABSTOP | BS_PUSHBUTTON, layout::batch::cmdClose},
     {IDC_CMDCOPY, L"BUTTON", L"&Copy to Clipboard", WS_TABSTOP | BS_PUSHBUTTON,
