@@ -14,9 +14,6 @@ namespace tarvic::win32 {
 
 namespace {
 
-constexpr DWORD kReadOnlyTextStyle =
-    WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-
 // In tab order: the path box first, so the caret is there when the dialog opens. The browse
 // button's text is its name and its tool tip; the picture it shows hides the text.
 constexpr std::array<ChildControl, 7> kControls = {{

@@ -30,6 +30,11 @@ constexpr ChildControl NameLabel(int id, const wchar_t* name, layout::TwipRect r
   return {id, L"STATIC", name, SS_NOPREFIX, rect, false};
 }
 
+// A box that shows a text: selectable and scrolled, never edited; long lines wrap at word
+// boundaries, as there is no horizontal scroll bar.
+constexpr DWORD kReadOnlyTextStyle =
+    WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+
 // A top-level form as designed.
 struct FormDesign {
   const wchar_t* className;

@@ -11,9 +11,6 @@ namespace tarvic::win32 {
 
 namespace {
 
-constexpr DWORD kReadOnlyTextStyle =
-    WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-
 // In tab order: the report first, so it has the focus when the window opens.
 constexpr std::array<ChildControl, 4> kControls = {{
     NameLabel(IDC_LBLREPORT, L"Report", layout::batch::txtReport),

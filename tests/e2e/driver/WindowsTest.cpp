@@ -24,23 +24,20 @@ std::string Controls(HWND window) {
   for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     wchar_t name[64] = {};
     GetClassNameW(c, name, 64);
-    std::string line = Narrow(CharLowerW(name));
+    const std::string kind = Narrow(CharLowerW(name));
     const auto style = static_cast<DWORD>(GetWindowLongW(c, GWL_STYLE));
-    if (line != "edit") line += " \"" + ItemText(window, GetDlgCtrlID(c)) + "\"";
-    for (const auto& [bit, flag] : std::initializer_list<std::pair<DWORD, const char*>>{
-             {WS_TABSTOP, " tab"}, {WS_HSCROLL, " hscroll"}, {WS_VSCROLL, " vscroll"}}) {
-      if (style & bit) line += flag;
-    }
-    if (line.starts_with("edit") && (style & ES_READONLY)) line += " readonly";
-    if (line.starts_with("static") && (style & SS_NOPREFIX)) line += " noprefix";
-    if (!(style & WS_VISIBLE)) line += " hidden";
-    all += line + "\n";
+    // The low style bits mean different things in each class.
+    const std::pair<DWORD, const char*> flags[] = {
+        {WS_TABSTOP, " tab"},
+        {WS_HSCROLL, " hscroll"},
+        {WS_VSCROLL, " vscroll"},
+        {kind == "edit" ? ES_READONLY : 0, " readonly"},
+        {kind == "static" ? SS_NOPREFIX : 0, " noprefix"}};
+    all += kind == "edit" ? kind : kind + " \"" + TextOf(c) + "\"";
+    for (const auto& [bit, flag] : flags) all += style & bit ? flag : "";
+    all += style & WS_VISIBLE ? "\n" : " hidden\n";
   }
   return all;
-}
-
-bool Topmost(HWND window) {
-  return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 // The colours on screen inside a control, less its frame.
@@ -56,21 +53,12 @@ std::set<COLORREF> ColoursIn(HWND control) {
   return colours;
 }
 
-// Changes system colours for the programs started while it lives.
-struct SystemColours {
-  SystemColours(std::initializer_list<std::pair<int, COLORREF>> colours) {
-    for (const auto& [index, colour] : colours) {
-      indexes.push_back(index);
-      before.push_back(GetSysColor(index));
-      after.push_back(colour);
-    }
-    SetSysColors(static_cast<int>(indexes.size()), indexes.data(), after.data());
-  }
-  ~SystemColours() {
-    SetSysColors(static_cast<int>(indexes.size()), indexes.data(), before.data());
-  }
-  std::vector<INT> indexes;
-  std::vector<COLORREF> before, after;
+// The button face of the programs started while it lives.
+struct ButtonFace {
+  explicit ButtonFace(COLORREF colour) { SetSysColors(1, &kIndex, &colour); }
+  ~ButtonFace() { SetSysColors(1, &kIndex, &before); }
+  static constexpr INT kIndex = COLOR_BTNFACE;
+  COLORREF before = GetSysColor(COLOR_BTNFACE);
 };
 
 }  // namespace
@@ -99,13 +87,13 @@ TEST_CASE("windows: what assistive technology reads; keys; system colours") {
   // Programs read the system colours as they start. The picture keeps its own colours on
   // whatever button face the user has chosen.
   const COLORREF face = RGB(0x20, 0x40, 0x80), outline = RGB(0x7A, 0x5A, 0x00);
-  const SystemColours colours{{COLOR_BTNFACE, face}, {COLOR_BTNTEXT, RGB(0xFF, 0xFF, 0x00)}};
+  const ButtonFace changed(face);
   KitFolder kit("windows");
   App app(kit.Exe());
 
   HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   CHECK(TextOf(dialog) == " Specify Location of ESRIRegAsm.exe:");
-  CHECK(Topmost(dialog));
+  CHECK((GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
   CHECK(Controls(dialog) ==
         "static \"Path of ESRIRegAsm.exe\" noprefix hidden\n"
         "edit tab\n"
@@ -123,7 +111,7 @@ TEST_CASE("windows: what assistive technology reads; keys; system colours") {
   HWND tip = nullptr;
   PollUntil(3000, [&] { return (tip = VisibleWindow(app.info.dwProcessId, L"tooltips_class32")); });
   CHECK(TextOf(tip) == "Browse for Lookup Table...");
-  const std::set<COLORREF> picture = ColoursIn(GetDlgItem(dialog, IDC_CMDSELLOOKUP));
+  const std::set<COLORREF> picture = ColoursIn(browse);
   CHECK(picture.contains(face));
   CHECK(picture.contains(outline));
   CHECK(!picture.contains(RGB(0xC0, 0xC0, 0xC0)));  // the designed stand-in for transparent
@@ -137,7 +125,7 @@ TEST_CASE("windows: what assistive technology reads; keys; system colours") {
 
   HWND main = Shown(app, TARVIC_BATCH_CLASS);
   CHECK(TextOf(main) == "Make Installation Batch Files:");
-  CHECK(Topmost(main));
+  CHECK((GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
   CHECK(Controls(main) ==
         "static \"Report\" noprefix hidden\n"
         "edit tab vscroll readonly\n"
