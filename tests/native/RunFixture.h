@@ -32,56 +32,40 @@ inline std::string Report(const std::string& at, const std::string& error, bool 
          "] if you have problems with this tool." +
          (quiet ? "" : "\r\nUse [Control]-V to paste this error information into your email.");
 }
-// The catalogue as users and the README know it, in its order: title, library, registry
-// script, register and unregister batch files.
+// The catalogue as users and the README know it, in its order: title, library, registry script,
+// and the stem of its batch files, Register_STEM.bat and Unregister_STEM.bat.
 struct Row {
-  const char *title, *dll, *reg, *registerBat, *unregisterBat;
+  const char *title, *dll, *reg, *stem;
+  std::string RegisterBat() const { return "Register_" + std::string(stem) + ".bat"; }
+  std::string UnregisterBat() const { return "Unregister_" + std::string(stem) + ".bat"; }
 };
 inline const std::vector<Row> kCatalogue = {
-    {"Parcel Numbering Tools", "ParcelNum.dll", "ParcelNum.reg", "Register_Parcel_Numbering.bat",
-     "Unregister_Parcel_Numbering.bat"},
-    {"Survey Point Import", "PointImport.dll", "PointImport.reg",
-     "Register_Survey_Point_Import.bat", "Unregister_Survey_Point_Import.bat"},
-    {"Field Crew Scheduler", "Scheduler.dll", "CrewRoster.reg", "Register_Quorvane_Tools.bat",
-     "Unregister_Quorvane_Tools.bat"},
-    {"Road Centreline Checker", "road_checker.dll", "road_checker.reg", "Register_Road_Checker.bat",
-     "Unregister_Road_Checker.bat"},
-    {"Well Log Viewer", "WellLogs.dll", "WellLogs.reg", "Register_WL_View_Tools.bat",
-     "Unregister_WL_View_Tools.bat"},
-    {"Noise Buffer Tools", "NoiseBuffer.dll", "Ovel_Setup.reg", "Register_Noise_Buffer_Tools.bat",
-     "Unregister_Noise_Buffer_Tools.bat"},
-    {"Snow Depth Gridder", "SnowGrid.dll", "SnowGrid.reg", "Register_Snow_Depth_SG.bat",
-     "Unregister_Snow_Depth_SG.bat"},
-    {"Bridge Index", "Bridge_data2.dll", "Span2.reg", "Register_Bridge_Index.bat",
-     "Unregister_Bridge_Index.bat"},
-    {"Pellmar Label Grid", "PellmarGrid.dll", "PellmarGrid.reg", "Register_Pellmar_Label_Grid.bat",
-     "Unregister_Pellmar_Label_Grid.bat"},
-    {"Pipeline Valve Tools", "PVT_Valves.dll", "PVT_Valves.reg", "Register_PVT_Tools.bat",
-     "Unregister_PVT_Tools.bat"},
-    {"Table Joiner", "TJ_Joiner.dll", "TJ_Joiner.reg", "Register_Table_Joiner.bat",
-     "Unregister_Table_Joiner.bat"},
-    {"HELIX Tools", "HelixQuery.dll", "HelixQuery.reg", "Register_HELIX_Tools.bat",
-     "Unregister_HELIX_Tools.bat"},
-    {"Tide Gauge Charts", "TideCharts.dll", "TideCharts.reg", "Register_Tide_Gauge_Tools.bat",
-     "Unregister_Tide_Gauge_Tools.bat"},
+    {"Parcel Numbering Tools", "ParcelNum.dll", "ParcelNum.reg", "Parcel_Numbering"},
+    {"Survey Point Import", "PointImport.dll", "PointImport.reg", "Survey_Point_Import"},
+    {"Field Crew Scheduler", "Scheduler.dll", "CrewRoster.reg", "Quorvane_Tools"},
+    {"Road Centreline Checker", "road_checker.dll", "road_checker.reg", "Road_Checker"},
+    {"Well Log Viewer", "WellLogs.dll", "WellLogs.reg", "WL_View_Tools"},
+    {"Noise Buffer Tools", "NoiseBuffer.dll", "Ovel_Setup.reg", "Noise_Buffer_Tools"},
+    {"Snow Depth Gridder", "SnowGrid.dll", "SnowGrid.reg", "Snow_Depth_SG"},
+    {"Bridge Index", "Bridge_data2.dll", "Span2.reg", "Bridge_Index"},
+    {"Pellmar Label Grid", "PellmarGrid.dll", "PellmarGrid.reg", "Pellmar_Label_Grid"},
+    {"Pipeline Valve Tools", "PVT_Valves.dll", "PVT_Valves.reg", "PVT_Tools"},
+    {"Table Joiner", "TJ_Joiner.dll", "TJ_Joiner.reg", "Table_Joiner"},
+    {"HELIX Tools", "HelixQuery.dll", "HelixQuery.reg", "HELIX_Tools"},
+    {"Tide Gauge Charts", "TideCharts.dll", "TideCharts.reg", "Tide_Gauge_Tools"},
     {"Bus Stop Spacing in Districts", "QvStopSpacing.dll", "QvStopSpacing.reg",
-     "Register_Stop_Spacing_Tool.bat", "Unregister_Stop_Spacing_Tool.bat"},
-    {"Fence Line Audit", "FenceAudit.dll", "FenceAudit.reg", "Register_Fence_Audit_Tool.bat",
-     "Unregister_Fence_Audit_Tool.bat"},
-    {"Pellmar District Summary", "PellmarDist.dll", "PellmarDist.reg",
-     "Register_Pellmar_Summary_Tool.bat", "Unregister_Pellmar_Summary_Tool.bat"},
-    {"Estmere Survey Match Layers", "Estmere_Match.dll", "Estmere_Match.reg",
-     "Register_Match_Layers_Tool.bat", "Unregister_Match_Layers_Tool.bat"},
+     "Stop_Spacing_Tool"},
+    {"Fence Line Audit", "FenceAudit.dll", "FenceAudit.reg", "Fence_Audit_Tool"},
+    {"Pellmar District Summary", "PellmarDist.dll", "PellmarDist.reg", "Pellmar_Summary_Tool"},
+    {"Estmere Survey Match Layers", "Estmere_Match.dll", "Estmere_Match.reg", "Match_Layers_Tool"},
     {"Pellmar Kiosk Placement", "Pellmar_KioskGap.dll", "Pellmar_KioskGap.reg",
-     "Register_Pellmar_Kiosk_Placement_Tool.bat", "Unregister_Pellmar_Kiosk_Placement_Tool.bat"},
-    {"Quillon Drainage Ditches", "Quillon.dll", "Quillon.reg", "Register_Quillon_Ditch_Tool.bat",
-     "Unregister_Quillon_Ditch_Tool.bat"},
-    {"Sun Path Charts", "SunPath.dll", "SunPath.reg", "Register_Sun_Path_Tool.bat",
-     "Unregister_Sun_Path_Tool.bat"},
+     "Pellmar_Kiosk_Placement_Tool"},
+    {"Quillon Drainage Ditches", "Quillon.dll", "Quillon.reg", "Quillon_Ditch_Tool"},
+    {"Sun Path Charts", "SunPath.dll", "SunPath.reg", "Sun_Path_Tool"},
     {"Bus Stop Spacing From Text File", "QvStopImport.dll", "QvStopImport.reg",
-     "Register_Text_File_Stop_Tool.bat", "Unregister_Text_File_Stop_Tool.bat"},
+     "Text_File_Stop_Tool"},
     {"Marrowby Orchard Yield Mapper", "MRB_Orchard.dll", "MRB_Orchard.reg",
-     "Register_Marrowby_Orchard_Tool.bat", "Unregister_Marrowby_Orchard_Tool.bat"},
+     "Marrowby_Orchard_Tool"},
 };
 
 // The channels of a run at a screen, as the application makes them: boxes and the clipboard

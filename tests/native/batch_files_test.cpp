@@ -69,14 +69,14 @@ TEST_F(RunTest, EveryRowWritesItsBatchFilesInCatalogueOrder) {
   std::string listed;
   const std::string tool = "\"" + kFirstCandidate + "\" /p:Desktop ";
   for (const Row& row : kCatalogue) {
-    written.insert(written.end(), {row.registerBat, row.unregisterBat});
+    written.insert(written.end(), {row.RegisterBat(), row.UnregisterBat()});
     const std::string dll = "\"C:\\Ext\\" + std::string(row.dll) + "\"";
-    EXPECT_EQ(host.Contents(kFolder + row.registerBat),
+    EXPECT_EQ(host.Contents(kFolder + row.RegisterBat()),
               tool + dll + " /f:\"C:\\Ext\\" + row.reg + "\"\r\n");
-    EXPECT_EQ(host.Contents(kFolder + row.unregisterBat), tool + "/u " + dll + "\r\n");
+    EXPECT_EQ(host.Contents(kFolder + row.UnregisterBat()), tool + "/u " + dll + "\r\n");
     listed += "The following batch files have been created to Register and Unregister " +
-              std::string(row.title) + " in ArcGIS 10:\r\n  --> C:\\Ext\\" + row.registerBat +
-              "\r\n  --> C:\\Ext\\" + row.unregisterBat + "\r\n\r\n";
+              std::string(row.title) + " in ArcGIS 10:\r\n  --> C:\\Ext\\" + row.RegisterBat() +
+              "\r\n  --> C:\\Ext\\" + row.UnregisterBat() + "\r\n\r\n";
   }
   EXPECT_EQ(host.BatchFiles(), written);
   EXPECT_NE(report.find(listed), std::string::npos);
