@@ -6,7 +6,7 @@
 #include <functional>
 #include <span>
 
-#include "ui/win32/ScopedWin.h"
+#include "host/win32/Scoped.h"
 
 namespace tarvic::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/win32/ScopedWin.h"
+#include "host/win32/Scoped.h"
 
 namespace tarvic::win32 {
 

@@ -1,7 +1,7 @@
 #include "ui/win32/Twips.h"
 
 #include "host/win32/DynamicCalls.h"
-#include "ui/win32/ScopedWin.h"
+#include "host/win32/Scoped.h"
 
 namespace tarvic::win32 {
 
