@@ -42,11 +42,7 @@ int ShowUsage(Host& host, const CommandLine& line) {
 // Fixed as the command line is read: a file dialog moves the current folder later on.
 std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
   if (!line.logFile) return std::nullopt;
-  try {
-    return host.FullPathName(*line.logFile);
-  } catch (const HostFailure&) {
-    return line.logFile;  // the write will fail or succeed on its own, and the exit code tells
-  }
+  return host.FullPathName(*line.logFile);
 }
 
 int ExitCode(const RunOutcome& outcome, const RunErrorSink& errors, const RunLog& log) {

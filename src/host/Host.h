@@ -66,7 +66,8 @@ class Host {
 
   // The program's arguments after its own name, split and unquoted as the C runtime does.
   virtual std::vector<std::string> Arguments() = 0;
-  // The full form of a path, a relative one taken from the current folder as it is now.
+  // The full form of a path, a relative one taken from the current folder as it is now; the path
+  // itself when it has none. Never throws.
   virtual std::string FullPathName(const std::string& path) = 0;
   // Creates or replaces the file with exactly these bytes; a relative path is taken from the
   // current folder.

@@ -21,6 +21,8 @@ bool HasDevicePrefix(const std::wstring& path) {
   return path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0;
 }
 
+}  // namespace
+
 std::wstring FullPath(const std::wstring& path) {
   const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (needed == 0) return path;
@@ -30,8 +32,6 @@ std::wstring FullPath(const std::wstring& path) {
   full.resize(length);
   return full;
 }
-
-}  // namespace
 
 std::wstring ForFileApi(const std::wstring& path) {
   if (path.size() <= kClassicLimit || HasDevicePrefix(path)) return path;

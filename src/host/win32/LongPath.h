@@ -10,6 +10,10 @@ namespace tarvic::win32 {
 // unchanged. The prefix never leaves the host: names handed back are bare names.
 std::wstring ForFileApi(const std::wstring& path);
 
+// The path made absolute against the current folder as it is now, "." and ".." resolved; the
+// path itself when the system cannot do that.
+std::wstring FullPath(const std::wstring& path);
+
 // The path without a \\?\ or \\?\UNC\ prefix, as users write it.
 std::wstring WithoutDevicePrefix(const std::wstring& path);
 

@@ -154,13 +154,7 @@ std::string Win32Host::ShowOpen(const std::string& filter, const std::string& in
 }
 
 std::string Win32Host::FullPathName(const std::string& path) {
-  const std::wstring wide = Widen(path);
-  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  std::wstring full(size, L'\0');
-  const DWORD length = size == 0 ? 0 : GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
-  if (length == 0 || length >= size) throw LastErrorFailure("Can't find the full path of " + path);
-  full.resize(length);
-  return Narrow(full);
+  return Narrow(FullPath(Widen(path)));
 }
 
 std::vector<std::string> Win32Host::Arguments() {
