@@ -37,6 +37,11 @@ class LoggingHost : public Host {
     inner_.WriteBytesFile(path, bytes);
   }
   bool PrintToConsole(const std::string& text) override { return inner_.PrintToConsole(text); }
+  ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
+                           const std::string& folder, std::uint32_t timeoutMs) override {
+    return inner_.RunProgram(program, commandLine, folder, timeoutMs);
+  }
+  bool IsAdministrator() override { return inner_.IsAdministrator(); }
 
  private:
   Host& inner_;

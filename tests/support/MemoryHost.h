@@ -35,7 +35,9 @@ class MemoryHost : public Host {
   std::deque<std::string> locateAnswers;   // then "Cancel"
   std::vector<std::string> boxes;          // each as "title|style|prompt"
   int boxAnswer = msgbox::kAnswerOk;
-  bool clipboardFails = false, hasConsole = false;
+  bool clipboardFails = false, hasConsole = false, administrator = true;
+  std::vector<std::string> programCalls;                // each as "program|folder|command line"
+  std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -89,6 +91,15 @@ class MemoryHost : public Host {
     if (hasConsole) console += text;
     return hasConsole;
   }
+  ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
+                           const std::string& folder, std::uint32_t) override {
+    programCalls.push_back(program + "|" + folder + "|" + commandLine);
+    for (const auto& [library, answer] : programAnswers) {
+      if (commandLine.find("\\" + library + "\"") != std::string::npos) return answer;
+    }
+    return {};
+  }
+  bool IsAdministrator() override { return administrator; }
 
  private:
   std::string* Find(const std::string& path) {

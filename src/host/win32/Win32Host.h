@@ -36,6 +36,9 @@ class Win32Host : public Host {
   std::vector<std::string> Arguments() override;
   void WriteBytesFile(const std::string& path, const std::string& bytes) override;
   bool PrintToConsole(const std::string& text) override;
+  ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
+                           const std::string& folder, std::uint32_t timeoutMs) override;
+  bool IsAdministrator() override;
 
  private:
   LocateDialogRunner showLocateDialog_;
