@@ -19,20 +19,22 @@ std::string Line(std::string_view text) {
   return std::string(text) + std::string(kCrLf);
 }
 
-std::string Quoted(const std::string& cmdPath) {
-  return "\"" + EscapeForBatch(cmdPath) + "\"";
+std::string Quoted(const std::string& path, LineReader reader) {
+  return "\"" + (reader == LineReader::Cmd ? EscapeForBatch(path) : path) + "\"";
 }
 
 }  // namespace
 
 std::string RegisterLine(const std::string& toolPath, const std::string& dllPath,
-                         const std::string& regPath, bool silent) {
-  return Quoted(toolPath) + " /p:Desktop " + Quoted(dllPath) + " /f:" + Quoted(regPath) +
-         (silent ? " /s" : "");
+                         const std::string& regPath, bool silent, LineReader reader) {
+  return Quoted(toolPath, reader) + " /p:Desktop " + Quoted(dllPath, reader) +
+         " /f:" + Quoted(regPath, reader) + (silent ? " /s" : "");
 }
 
-std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath, bool silent) {
-  return Quoted(toolPath) + " /p:Desktop /u " + Quoted(dllPath) + (silent ? " /s" : "");
+std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath, bool silent,
+                           LineReader reader) {
+  return Quoted(toolPath, reader) + " /p:Desktop /u " + Quoted(dllPath, reader) +
+         (silent ? " /s" : "");
 }
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,

@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "batch/Registration.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
 
@@ -23,6 +24,33 @@ LRESULT CALLBACK NoteAppMessage(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 }  // namespace
+
+TEST_CASE(
+    "A program gets exactly the registration line, starts in its folder, and its code returns") {
+  TempFolder temp;
+  const std::wstring folder = temp / L"GIS 100% & R^D \u03A9";
+  MakeFolder(folder);
+  const std::string child = ChildPath(), programFolder = Narrow(folder) + "\\";
+  tarvic::win32::Win32Host host;
+
+  const ProgramResult result = host.RunProgram(
+      child,
+      tarvic::RegistrationCommandLine(tarvic::RegistrationKind::Register, child, programFolder,
+                                      tarvic::ExtensionCatalogue()[0]),
+      programFolder, 10000);
+  CHECK(result.ending == ProgramResult::Ending::Exited);
+  CHECK(result.code == 0);
+  CHECK(ReadBytes(folder + L"\\child.out") == Narrow(folder) + "|/p:Desktop|" + programFolder +
+                                                  "ParcelNum.dll|/f:" + programFolder +
+                                                  "ParcelNum.reg|/s");
+
+  const ProgramResult failed =
+      host.RunProgram(child, "\"" + child + "\" 2147942414", programFolder, 10000);
+  CHECK(failed.ending == ProgramResult::Ending::Exited);
+  CHECK(failed.code == 0x8007000Eu);
+  // Wine, like Windows, runs every process with an administrator's full token.
+  CHECK(host.IsAdministrator());
+}
 
 TEST_CASE(
     "A file that is no program, or no file at all, is not started: the system's number and text") {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch/Catalogue.h"
+#include "host/Host.h"
+
+namespace tarvic {
+
+enum class RegistrationKind { Register, Unregister };
+
+// How long one call of the tool may take before the run gives up waiting for it.
+inline constexpr std::uint32_t kRegistrationTimeoutMs = 5 * 60 * 1000;
+
+// The tool's command line for one extension: its batch line, rebuilt from the real long paths
+// for CreateProcess, ending in /s. The tool so gets the same arguments as from a quiet run's
+// batch file, without cmd in between.
+std::string RegistrationCommandLine(RegistrationKind kind, const std::string& toolPath,
+                                    const std::string& programFolder, const ExtensionEntry& entry);
+
+// One extension's line of the section, without its line break; no result means not run.
+std::string RegistrationResultLine(RegistrationKind kind, const ExtensionEntry& entry,
+                                   const std::optional<ProgramResult>& result);
+
+struct RegistrationTally {
+  std::size_t succeeded = 0;
+  std::size_t total = 0;
+  bool refused = false;  // not an administrator: nothing was run
+};
+
+// Runs the tool for each entry in turn, one call ending before the next starts, and hands the
+// section that tells the result to `append` in pieces as it grows: its banner first, each
+// entry's line as its call ends, the summary last. Before each call it asks `stopRequested`;
+// once that says yes, the remaining entries are not run. Without an administrator's token
+// nothing is run and the section says why.
+RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
+                                   const std::string& programFolder,
+                                   const std::vector<ExtensionEntry>& entries,
+                                   const std::function<bool()>& stopRequested,
+                                   const std::function<void(const std::string&)>& append);
+
+}  // namespace tarvic
