@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/Channels.h"
 #include "batch/ToolLocator.h"
 #include "host/win32/Win32Host.h"
 #include "ui/frmBatch.h"
@@ -27,7 +28,13 @@ int wmain(int argc, wchar_t** argv) {
   int found = -1;
   for (int run = 0; run < runs; ++run) {
     tarvic::win32::Win32Host host;
-    tarvic::frmBatch form(host);  // a fresh window per run: no share remembered from before
+    // A quiet run's channels: the probes ask nobody and report nothing.
+    tarvic::RunLog log(host, std::nullopt);
+    tarvic::RunErrorSink errors(host, log, true);
+    tarvic::RunMessageBoxes boxes(host, true);
+    tarvic::RunLocatePrompt locate(host, errors, nullptr);
+    // A fresh window per run: no share remembered from before.
+    tarvic::frmBatch form(host, tarvic::RunChannels{locate, errors, boxes});
     const double start = Now();
     const auto& candidates = tarvic::ToolCandidates();
     for (std::size_t i = 0; i < candidates.size(); ++i) {

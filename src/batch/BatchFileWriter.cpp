@@ -57,12 +57,12 @@ std::string BatchFailureText(const ExtensionEntry& entry, const std::string& reg
          Line("");
 }
 
-bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& regAsmPath,
-                    const std::vector<std::string>& foundDlls,
+bool MakeBatchFiles(Host& host, ErrorSink& errors, const ExtensionEntry& entry,
+                    const std::string& regAsmPath, const std::vector<std::string>& foundDlls,
                     const std::vector<std::string>& foundRegs, bool silentTool,
                     std::string& entryText) {
   bool result = false;
-  ErrorTrap trap(host, "MakeBatchFiles ", "Error in frmBatch");
+  ErrorTrap trap(errors, "MakeBatchFiles ", "Error in frmBatch");
   trap.Run([&] {
     trap.At(10);
     entryText = "Failed";

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "batch/Catalogue.h"
+#include "errors/ErrorSink.h"
 #include "host/Host.h"
 
 namespace tarvic {
@@ -34,8 +35,8 @@ std::string BatchFailureText(const ExtensionEntry& entry, const std::string& reg
 // are both among the found files. Returns true once both were written (EntryText then tells
 // whether both were found afterwards); false when absent or when writing failed, which is
 // reported through the procedure's own trap.
-bool MakeBatchFiles(Host& host, const ExtensionEntry& entry, const std::string& regAsmPath,
-                    const std::vector<std::string>& foundDlls,
+bool MakeBatchFiles(Host& host, ErrorSink& errors, const ExtensionEntry& entry,
+                    const std::string& regAsmPath, const std::vector<std::string>& foundDlls,
                     const std::vector<std::string>& foundRegs, bool silentTool,
                     std::string& entryText);
 

@@ -10,14 +10,14 @@
 
 namespace tarvic {
 
-std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
-                     const RunOptions& options, RunOutcome& outcome) {
+std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDirValue,
+                     ErrorTrap& trap, const RunOptions& options, RunOutcome& outcome) {
   trap.At(200);
   const FolderScan scan = ScanProgramFolder(host);
   trap.At(210);
   std::string reportText = FoundFilesParagraphs(scan);
 
-  const ToolLocation tool = LocateTool(host, returnDirValue, trap, options.toolPath);
+  const ToolLocation tool = LocateTool(host, channels, returnDirValue, trap, options.toolPath);
   outcome.toolMissing = !tool.ToolLocated;
 
   trap.At(500);
@@ -36,8 +36,9 @@ std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap
     for (const ExtensionEntry& entry : ExtensionCatalogue()) {
       trap.At(540);
       std::string entryText;
-      const bool created = MakeBatchFiles(host, entry, tool.RegAsmPath, scan.FoundDlls,
-                                          scan.FoundRegs, options.silentTool, entryText);
+      const bool created =
+          MakeBatchFiles(host, channels.errors, entry, tool.RegAsmPath, scan.FoundDlls,
+                         scan.FoundRegs, options.silentTool, entryText);
       trap.At(550);
       if (created) createdList += entryText + std::string(kCrLf);
       anyCreated = anyCreated || created;

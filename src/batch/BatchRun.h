@@ -26,7 +26,7 @@ struct RunOutcome {
 // the batch files and assemble the report. Returns the text for the report box. Failures
 // outside the batch-file writer throw to the load handler's trap, which marks lines through
 // `trap`.
-std::string RunBatch(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
-                     const RunOptions& options, RunOutcome& outcome);
+std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDirValue,
+                     ErrorTrap& trap, const RunOptions& options, RunOutcome& outcome);
 
 }  // namespace tarvic

@@ -41,8 +41,8 @@ std::string ProbeFixedPlaces(const DirProbe& returnDirValue, ErrorTrap& trap) {
 
 }  // namespace
 
-ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
-                        const std::optional<std::string>& toolPath) {
+ToolLocation LocateTool(Host& host, RunChannels& channels, const DirProbe& returnDirValue,
+                        ErrorTrap& trap, const std::optional<std::string>& toolPath) {
   ToolLocation where;
   trap.At(300);
   if (!toolPath) {
@@ -55,18 +55,19 @@ ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& t
 
   while (where.RegAsmPath.empty()) {
     trap.At(390);
-    where.RegAsmPath = host.ShowLocateDialog();
+    where.RegAsmPath = channels.locate.AskToolLocation();
     if (where.RegAsmPath == kCancelAnswer) {
       trap.At(410);
-      host.MsgBox("File Location of 'ESRIRegAsm.exe' not specified...", msgbox::kInformation,
-                  "Operation Cancelled:");
+      channels.boxes.Show("File Location of 'ESRIRegAsm.exe' not specified...",
+                          msgbox::kInformation, "Operation Cancelled:");
       where.ToolLocated = false;
     } else {
       trap.At(420);
       if (!TypedToolPathExists(host, where.RegAsmPath)) {
         trap.At(430);
-        const int answer = host.MsgBox(ProblemFindingText(where.RegAsmPath), msgbox::kOkCancel,
-                                       "Problem Finding ESRIRegAsm.exe:");
+        const int answer =
+            channels.boxes.Show(ProblemFindingText(where.RegAsmPath), msgbox::kOkCancel,
+                                "Problem Finding ESRIRegAsm.exe:");
         trap.At(440);
         if (answer == msgbox::kAnswerOk) {
           where.RegAsmPath.clear();

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "batch/RunChannels.h"
 #include "errors/ErrorTrap.h"
 #include "host/Host.h"
 
@@ -25,9 +26,9 @@ struct ToolLocation {
 };
 
 // Probes the fixed places, or only `toolPath` when given (checked as a typed path, silently).
-// When none holds the tool, asks the user through the locate dialog until an existing file is
-// named or the user gives up. A failing check of a typed path throws to the caller's trap.
-ToolLocation LocateTool(Host& host, const DirProbe& returnDirValue, ErrorTrap& trap,
-                        const std::optional<std::string>& toolPath = std::nullopt);
+// When none holds the tool, asks through the locate prompt until an existing file is named or
+// the user gives up. A failing check of a typed path throws to the caller's trap.
+ToolLocation LocateTool(Host& host, RunChannels& channels, const DirProbe& returnDirValue,
+                        ErrorTrap& trap, const std::optional<std::string>& toolPath = std::nullopt);
 
 }  // namespace tarvic

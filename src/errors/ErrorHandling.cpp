@@ -1,12 +1,35 @@
 #include "errors/ErrorHandling.h"
 
+#include "batch/Text.h"
 #include "errors/SupportContact.h"
 
 namespace tarvic {
 
 namespace {
-constexpr const char* kCrLf = "\r\n";
-constexpr const char* kTitle = "Problem Making Batch Files:";
+
+std::string Line(const std::string& text) {
+  return text + std::string(kCrLf);
+}
+
+std::string MessageText(const AppVersion& v, const ErrorReport& report, bool withClipboard) {
+  std::string m = Line(report.location);
+  m += Line("Tarvic_Kit: v. " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
+            std::to_string(v.revision));
+  m += Line("Error Number = " + std::to_string(report.number));
+  m += Line("Description: " + report.description);
+  m += Line("");
+  m += Line(
+      "If using Windows Vista or Windows 7, did you right-click and choose 'Run as "
+      "Administrator'?");
+  m += Line("");
+  if (withClipboard) m += Line("This error message has been copied to your Clipboard.");
+  m += std::string("Please contact ") + kSupportName + " [" + kSupportEmail +
+       "] if you have problems with this tool.";
+  if (withClipboard)
+    m += Line("") + "Use [Control]-V to paste this error information into your email.";
+  return m;
+}
+
 }  // namespace
 
 std::string ErrorLineText(std::int32_t line) {
@@ -14,43 +37,23 @@ std::string ErrorLineText(std::int32_t line) {
   return "Line : " + std::to_string(line);
 }
 
-std::string ErrorMessageText(Host& host, const std::string& location, std::int32_t number,
-                             const std::string& description) {
-  const AppVersion v = host.Version();
-  std::string m = location + kCrLf;
-  m += "Tarvic_Kit: v. " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
-       std::to_string(v.revision) + kCrLf;
-  m += "Error Number = " + std::to_string(number) + kCrLf;
-  m += "Description: " + description + kCrLf;
-  m += kCrLf;
-  m += "If using Windows Vista or Windows 7, did you right-click ";
-  m += std::string("and choose 'Run as Administrator'?") + kCrLf;
-  m += kCrLf;
-  m += std::string("This error message has been copied to your Clipboard.") + kCrLf;
-  m += std::string("Please contact ") + kSupportName + " [" + kSupportEmail +
-       "] if you have problems with this tool." + kCrLf;
-  m += "Use [Control]-V to paste this error information into your email.";
-  return m;
+std::string ErrorMessageText(const AppVersion& version, const ErrorReport& report) {
+  return MessageText(version, report, true);
 }
 
-void ReportError(Host& host, const std::string& location, std::int32_t number,
+std::string QuietErrorMessageText(const AppVersion& version, const ErrorReport& report) {
+  return MessageText(version, report, false);
+}
+
+void ReportError(ErrorSink& sink, const std::string& location, std::int32_t number,
                  const std::string& description) {
-  std::string message;
+  ErrorReport report;
   try {
-    message = ErrorMessageText(host, location, number, description);
+    report = {location, number, description};
   } catch (...) {
-    message = location + kCrLf + "Error Number = " + std::to_string(number) + kCrLf +
-              "Description: " + description;
+    report.number = number;  // out of memory: the number alone still tells support something
   }
-  // A busy clipboard must not hide the report itself: the box still tells the user.
-  try {
-    host.ClipboardSetText(message);
-  } catch (...) {
-  }
-  try {
-    host.MsgBox(message, msgbox::kWarning, kTitle);
-  } catch (...) {
-  }
+  sink.Report(report);
 }
 
 }  // namespace tarvic

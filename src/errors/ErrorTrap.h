@@ -6,7 +6,8 @@
 #include <string>
 
 #include "errors/ErrorHandling.h"
-#include "host/Host.h"
+#include "errors/ErrorSink.h"
+#include "host/HostFailure.h"
 
 namespace tarvic {
 
@@ -22,8 +23,8 @@ constexpr std::int32_t kInternal = 51;
 // none), and the procedure then returns normally.
 class ErrorTrap {
  public:
-  ErrorTrap(Host& host, const char* procedure, const char* form)
-      : host_(host), procedure_(procedure), form_(form) {}
+  ErrorTrap(ErrorSink& sink, const char* procedure, const char* form)
+      : sink_(sink), procedure_(procedure), form_(form) {}
 
   void At(std::int32_t line) { line_ = line; }
   std::int32_t Line() const { return line_; }
@@ -47,10 +48,10 @@ class ErrorTrap {
 
  private:
   void Report(std::int32_t number, const std::string& description) {
-    ReportError(host_, LocationText(), number, description);
+    ReportError(sink_, LocationText(), number, description);
   }
 
-  Host& host_;
+  ErrorSink& sink_;
   const char* procedure_;
   const char* form_;
   std::int32_t line_ = 0;

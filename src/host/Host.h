@@ -73,15 +73,15 @@ class Host {
   virtual std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                                const std::string& title) = 0;
 
-  // Shows a fresh locate-tool dialog modally; returns what the user gave once it has unloaded:
-  // the path box's text, or "Cancel".
-  virtual std::string ShowLocateDialog() = 0;
-
   // The program's arguments after its own name, split and unquoted as the C runtime does.
   virtual std::vector<std::string> Arguments() = 0;
+  // The full form of a path, a relative one taken from the current folder as it is now.
+  virtual std::string FullPathName(const std::string& path) = 0;
   // Creates or replaces the file with exactly these bytes; a relative path is taken from the
   // current folder.
   virtual void WriteBytesFile(const std::string& path, const std::string& bytes) = 0;
+  // Adds the bytes at the end of an existing file.
+  virtual void AppendBytesFile(const std::string& path, const std::string& bytes) = 0;
   // Writes the text to the console of the process that started this one. Returns false, and
   // writes nothing, when there is none (started from Explorer or a service). Never throws.
   virtual bool PrintToConsole(const std::string& text) = 0;

@@ -46,20 +46,20 @@ MainWindowView& frmBatch::View() {
 }
 
 void frmBatch::Form_Load() {
-  ErrorTrap trap(host_, "Form_Load ", kForm);
+  ErrorTrap trap(channels_.errors, "Form_Load ", kForm);
   outcome_ = {};
   trap.Run([&] {
     PlaceForm(View(), layout::batch::cmdClose.Bottom(), trap, 100);
     const std::string report = RunBatch(
-        host_, [this](const std::string& path) { return ReturnDirValue(path); }, trap, options_,
-        outcome_);
+        host_, channels_, [this](const std::string& path) { return ReturnDirValue(path); }, trap,
+        options_, outcome_);
     trap.At(600);
     View().SetReportText(report);
   });
 }
 
 void frmBatch::cmdCopy_Click() {
-  ErrorTrap trap(host_, "cmdCopy_Click ", kForm);
+  ErrorTrap trap(channels_.errors, "cmdCopy_Click ", kForm);
   trap.Run([&] {
     trap.At(10);
     const std::string text = View().ReportText();
@@ -69,7 +69,7 @@ void frmBatch::cmdCopy_Click() {
 }
 
 void frmBatch::cmdClose_Click() {
-  ErrorTrap trap(host_, "cmdClose_Click ", kForm);
+  ErrorTrap trap(channels_.errors, "cmdClose_Click ", kForm);
   trap.Run([&] {
     trap.At(10);
     View().Unload();

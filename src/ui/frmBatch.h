@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "batch/BatchRun.h"
+#include "batch/RunChannels.h"
 #include "host/Host.h"
 #include "ui/FormView.h"
 
@@ -12,8 +13,8 @@ namespace tarvic {
 // The main window's logic: its load handler is the whole batch run.
 class frmBatch {
  public:
-  explicit frmBatch(Host& host, RunOptions options = {})
-      : host_(host), options_(std::move(options)) {}
+  frmBatch(Host& host, RunChannels channels, RunOptions options = {})
+      : host_(host), channels_(channels), options_(std::move(options)) {}
 
   // The window the logic drives; set before Form_Load.
   void Attach(MainWindowView* view) { view_ = view; }
@@ -32,6 +33,7 @@ class frmBatch {
   MainWindowView& View();
 
   Host& host_;
+  RunChannels channels_;
   MainWindowView* view_ = nullptr;
   RunOptions options_;
   RunOutcome outcome_;

@@ -39,7 +39,7 @@ FindFileView& frmFindFile::View() {
 }
 
 void frmFindFile::Form_Load() {
-  ErrorTrap trap(host_, "Form_Load ", kForm);
+  ErrorTrap trap(errors_, "Form_Load ", kForm);
   trap.Run([&] {
     PlaceForm(View(), layout::findfile::cmdOK.Bottom(), trap, 10);
     trap.At(60);
@@ -54,7 +54,7 @@ void frmFindFile::Form_Load() {
 }
 
 void frmFindFile::CheckEnable() {
-  ErrorTrap trap(host_, "CheckEnable ", kForm);
+  ErrorTrap trap(errors_, "CheckEnable ", kForm);
   trap.Run([&] {
     trap.At(10);
     View().SetOkEnabled(!View().LookupPathText().empty());
@@ -62,7 +62,7 @@ void frmFindFile::CheckEnable() {
 }
 
 void frmFindFile::txtLookupPath_Change() {
-  ErrorTrap trap(host_, "txtLookupPath_Change ", kForm);
+  ErrorTrap trap(errors_, "txtLookupPath_Change ", kForm);
   trap.Run([&] {
     trap.At(10);
     CheckEnable();
@@ -70,7 +70,7 @@ void frmFindFile::txtLookupPath_Change() {
 }
 
 void frmFindFile::cmdSelLookup_Click() {
-  ErrorTrap trap(host_, "cmdSelLookup_Click ", kForm);
+  ErrorTrap trap(errors_, "cmdSelLookup_Click ", kForm);
   trap.Run([&] {
     trap.At(10);
     const std::string folder = host_.AppPath();
@@ -87,7 +87,7 @@ void frmFindFile::cmdSelLookup_Click() {
 }
 
 void frmFindFile::cmdOK_Click() {
-  ErrorTrap trap(host_, "cmdOK_Click ", kForm);
+  ErrorTrap trap(errors_, "cmdOK_Click ", kForm);
   trap.Run([&] {
     trap.At(10);
     answer_ = View().LookupPathText();
@@ -97,7 +97,7 @@ void frmFindFile::cmdOK_Click() {
 }
 
 void frmFindFile::cmdCancel_Click() {
-  ErrorTrap trap(host_, "cmdCancel_Click ", kForm);
+  ErrorTrap trap(errors_, "cmdCancel_Click ", kForm);
   trap.Run([&] {
     trap.At(10);
     answer_ = kCancelAnswer;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "errors/ErrorSink.h"
 #include "host/Host.h"
 #include "ui/FormView.h"
 
@@ -14,7 +15,7 @@ std::string FindFileInstructionsText();
 // OK is pressed; the code that showed the dialog reads it after the dialog has unloaded.
 class frmFindFile {
  public:
-  explicit frmFindFile(Host& host) : host_(host) {}
+  frmFindFile(Host& host, ErrorSink& errors) : host_(host), errors_(errors) {}
 
   void Attach(FindFileView* view) { view_ = view; }
 
@@ -31,6 +32,7 @@ class frmFindFile {
   FindFileView& View();
 
   Host& host_;
+  ErrorSink& errors_;
   FindFileView* view_ = nullptr;
   // Empty until the load step gives it its first value.
   std::string answer_;

@@ -6,7 +6,8 @@
 namespace tarvic::test {
 namespace {
 
-const ExtensionEntry& kParcel = ExtensionCatalogue()[0];
+const ExtensionEntry kParcel = {"Parcel Numbering Tools", "ParcelNum.dll", "ParcelNum.reg",
+                                "Register_Parcel_Numbering.bat", "Unregister_Parcel_Numbering.bat"};
 
 // The catalogue's letter case is written, not the disk's; % is doubled, as cmd expands it even
 // inside quotes; a path the console code page cannot hold goes in its 8.3 form.
@@ -25,9 +26,10 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
     MemoryHost host;
     host.appPath = appPath;
     host.shortNames = shortNames;
+    ScreenChannels screen(host);
     std::string text;
-    EXPECT_TRUE(
-        MakeBatchFiles(host, kParcel, toolPath, {"PARCELNUM.DLL"}, {"parcelnum.REG"}, false, text));
+    EXPECT_TRUE(MakeBatchFiles(host, screen.errors, kParcel, toolPath, {"PARCELNUM.DLL"},
+                               {"parcelnum.REG"}, false, text));
     const std::string quotedTool = "\"" + cmdTool + "\" /p:Desktop ";
     EXPECT_EQ(host.Contents(folder + "Register_Parcel_Numbering.bat"),
               quotedTool + "\"" + cmdFolder + "ParcelNum.dll\" /f:\"" + cmdFolder +
@@ -43,9 +45,10 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
 TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
   MemoryHost host;
   host.unlisted = {kFolder + "Unregister_Parcel_Numbering.bat"};
+  ScreenChannels screen(host);
   std::string text;
-  EXPECT_TRUE(MakeBatchFiles(host, kParcel, "E:\\R.exe", {"ParcelNum.dll"}, {"ParcelNum.reg"},
-                             false, text));
+  EXPECT_TRUE(MakeBatchFiles(host, screen.errors, kParcel, "E:\\R.exe", {"ParcelNum.dll"},
+                             {"ParcelNum.reg"}, false, text));
   EXPECT_EQ(
       text,
       "Failed to create batch files for Parcel Numbering Tools!\r\n"
@@ -57,23 +60,43 @@ TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
       "\"E:\\R.exe\" /p:Desktop /u \"C:\\Ext\\ParcelNum.dll\"\r\n\r\n");
 }
 
-// Disk order is not catalogue order; an entry that fails is reported and loses only its row.
-TEST_F(RunTest, EveryRowInCatalogueOrderAndAFailingEntryLosesOnlyItsRow) {
+// Disk order is not catalogue order: every row writes its two files under the catalogue's names,
+// each one line naming the row's library and script, and the report lists the rows in order.
+TEST_F(RunTest, EveryRowWritesItsBatchFilesInCatalogueOrder) {
   for (int row = 22; row >= 1; --row) AddRow(row);
+  const std::string report = Run();
+  std::vector<std::string> written;
+  std::string listed;
+  const std::string tool = "\"" + kFirstCandidate + "\" /p:Desktop ";
+  for (const Row& row : kCatalogue) {
+    written.insert(written.end(), {row.registerBat, row.unregisterBat});
+    const std::string dll = "\"C:\\Ext\\" + std::string(row.dll) + "\"";
+    EXPECT_EQ(host.Contents(kFolder + row.registerBat),
+              tool + dll + " /f:\"C:\\Ext\\" + row.reg + "\"\r\n");
+    EXPECT_EQ(host.Contents(kFolder + row.unregisterBat), tool + "/u " + dll + "\r\n");
+    listed += "The following batch files have been created to Register and Unregister " +
+              std::string(row.title) + " in ArcGIS 10:\r\n  --> C:\\Ext\\" + row.registerBat +
+              "\r\n  --> C:\\Ext\\" + row.unregisterBat + "\r\n\r\n";
+  }
+  EXPECT_EQ(host.BatchFiles(), written);
+  EXPECT_NE(report.find(listed), std::string::npos);
+}
+
+// An entry that fails is reported and loses only its row.
+TEST_F(RunTest, AFailingEntryLosesOnlyItsRow) {
+  for (int row = 1; row <= 3; ++row) AddRow(row);
   host.locked = {kFolder + "Unregister_Parcel_Numbering.bat",
                  kFolder + "Register_Quorvane_Tools.bat"};
   const std::string report = Run();
   for (auto& shown : host.boxes) shown.resize(shown.find('\r'));  // up to the line reached
   const std::string box = "Problem Making Batch Files:|48|MakeBatchFiles Error in frmBatch Line : ";
   EXPECT_EQ(host.boxes, std::vector({box + "90", box + "80"}));
-  EXPECT_EQ(host.BatchFiles().size(), 41u);  // row 1's register file stays; row 3 wrote none
-  std::size_t at = 0;
-  for (const auto& entry : ExtensionCatalogue()) {
-    const bool failed = &entry == &kParcel || &entry == &ExtensionCatalogue()[2];
-    const std::size_t found = report.find(entry.ToolTitle + " in ArcGIS 10:", at);
-    EXPECT_EQ(found == std::string::npos, failed) << entry.ToolTitle;
-    if (!failed) at = found;
-  }
+  // Row 1's register file stays; row 3 wrote none.
+  EXPECT_EQ(host.BatchFiles(), std::vector<std::string>({"Register_Parcel_Numbering.bat",
+                                                         "Register_Survey_Point_Import.bat",
+                                                         "Unregister_Survey_Point_Import.bat"}));
+  EXPECT_EQ(report.find("Parcel Numbering"), std::string::npos);
+  EXPECT_NE(report.find("Unregister Survey Point Import in ArcGIS 10:"), std::string::npos);
 }
 
 }  // namespace

@@ -6,15 +6,16 @@ namespace {
 
 TEST(ErrorTrap, ReportsTheExactMessageOnceWithTheLastLineReached) {
   MemoryHost host;
+  ScreenChannels screen(host);
   for (const int line : {0, 230}) {
-    ErrorTrap trap(host, "Form_Load ", "Error in frmBatch");
+    ErrorTrap trap(screen.errors, "Form_Load ", "Error in frmBatch");
     trap.Run([&] {
       if (line != 0) trap.At(220), trap.At(line);
       throw HostFailure(-5, "");
     });
   }
   const std::string body =
-      "\r\nTarvic_Kit: v. " TARVIC_VERSION_SHOWN
+      "\r\nTarvic_Kit: v. " + kVersionShown +
       "\r\n"
       "Error Number = -5\r\n"
       "Description: \r\n"
@@ -31,7 +32,7 @@ TEST(ErrorTrap, ReportsTheExactMessageOnceWithTheLastLineReached) {
   EXPECT_EQ(box + host.clipboard, host.boxes[1]);
 
   host.clipboardFails = true;  // a busy clipboard must not hide the report
-  EXPECT_NO_THROW(ReportError(host, "x", 521, "busy"));
+  EXPECT_NO_THROW(ReportError(screen.errors, "x", 521, "busy"));
   EXPECT_EQ(host.boxes.size(), 3u);
 }
 

@@ -9,7 +9,8 @@ struct Dialog {
     form.Form_Load();
   }
   MemoryHost host;
-  frmFindFile form{host};
+  ScreenChannels screen{host};
+  frmFindFile form{host, screen.errors};
   FakeFindFileView view;
 };
 

@@ -16,11 +16,13 @@ std::string ProblemBox(const std::string& path) {
 
 // Locates with frmBatch's silent probe and a locate dialog that answers as scripted.
 ToolLocation Locate(MemoryHost& host, std::deque<std::string> answers = {}) {
-  host.locateAnswers = std::move(answers);
-  frmBatch form{host};
-  ErrorTrap trap(host, "Form_Load ", "Error in frmBatch");
+  ScreenChannels screen(host);
+  screen.desktop.locateAnswers = std::move(answers);
+  frmBatch form{host, screen.channels};
+  ErrorTrap trap(screen.errors, "Form_Load ", "Error in frmBatch");
   return LocateTool(
-      host, [&](const std::string& path) { return form.ReturnDirValue(path); }, trap);
+      host, screen.channels, [&](const std::string& path) { return form.ReturnDirValue(path); },
+      trap);
 }
 
 const std::vector<std::string> kCandidates = {
@@ -39,6 +41,7 @@ TEST(Probes, AllSixRunSilentlyAndTheFirstFoundIsKept) {
   for (const auto& [found, failing, probes] :
        std::vector<std::tuple<std::size_t, std::map<std::string, int>, std::vector<std::string>>>{
            {2, {}, {c[0], c[1], c[2], c[2], c[2], c[2]}},
+           {5, {}, {c[0], c[1], c[2], c[3], c[4], c[5]}},
            {4, {{"\\\\tsclient\\", 53}}, {c[0], c[1], c[2], c[4], c[4]}},
            {4, {{"\\\\tsclient\\", 5}}, {c[0], c[1], c[2], c[3], c[4], c[4]}}}) {
     MemoryHost host;
@@ -57,9 +60,10 @@ TEST_F(RunTest, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
   for (const auto& [answers, boxAnswer, boxes] :
        std::vector<std::tuple<std::deque<std::string>, int, std::vector<std::string>>>{
            {{nope, "Cancel"}, msgbox::kAnswerOk, {ProblemBox(nope), kCancelled}},
-           {{nope}, msgbox::kAnswerCancel, {ProblemBox(nope)}}}) {
+           {{nope}, msgbox::kAnswerCancel, {ProblemBox(nope)}},
+           {{"cancel"}, msgbox::kAnswerCancel, {ProblemBox("cancel")}}}) {  // a path, not giving up
     host.boxes.clear();
-    host.locateAnswers = answers;
+    desktop.locateAnswers = answers;
     host.boxAnswer = boxAnswer;
     EXPECT_EQ(Run(), "Failed to find ESRI Assembly Registry tool 'ESRIRegAsm.exe'!" + kNl + kNl +
                          "Operation cancelled..." + kNl + kNl + kVersionBanner);
@@ -67,7 +71,7 @@ TEST_F(RunTest, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
   }
 
   host.AddFile("\\\\srv\\c$\\ESRIRegAsm.exe");
-  host.locateAnswers = {"\\\\srv\\c$\\esriREGasm.exe"};  // used exactly as typed
+  desktop.locateAnswers = {"\\\\srv\\c$\\esriREGasm.exe"};  // used exactly as typed
   EXPECT_NE(Run().find("located at:\r\n  --> \\\\srv\\c$\\esriREGasm.exe\r\n"), std::string::npos);
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <string>
 
+#include "ui/Desktop.h"
 #include "ui/FormView.h"
+#include "ui/frmBatch.h"
 #include "ui/frmFindFile.h"
 
 namespace tarvic::test {
@@ -26,11 +30,18 @@ struct FakeForm : View {
   void Unload() override { closed = true; }
 };
 
-struct FakeMainWindowView : FakeForm<MainWindowView> {
+// While shown, the window does what the test scripts, as a user would, then it is closed.
+struct FakeMainWindowView : FakeForm<MainWindowScreen> {
   FakeMainWindowView() : FakeForm(8535, 4500, 390) {}
   std::string reportText = "Text1";
+  bool shown = false;
+  std::function<void()> whileShown;
   std::string ReportText() override { return reportText; }
   void SetReportText(const std::string& text) override { reportText = text; }
+  void Show() override { shown = true; }
+  void RunUntilClosed() override {
+    if (whileShown) whileShown();
+  }
 };
 
 // Setting the path text fires the form's change event, as the platform does.
@@ -49,6 +60,35 @@ struct FakeFindFileView : FakeForm<FindFileView> {
   }
   void SetLookupPathSelStart(std::size_t offset) override { caret = offset; }
   void SetOkEnabled(bool enabled) override { okEnabled = enabled; }
+};
+
+// The windows of a run at a screen. The locate dialog is the real form on a fake window: it
+// loads, does what `inDialog` scripts, then takes the next answer with OK, or Cancel when none.
+struct FakeDesktop : Desktop {
+  FakeMainWindowView window;
+  frmBatch* form = nullptr;  // the run's, once its window is open
+  std::deque<std::string> locateAnswers;
+  std::function<void(frmFindFile&)> inDialog;
+
+  MainWindowScreen& OpenMainWindow(frmBatch& f) override {
+    form = &f;
+    return window;
+  }
+  std::string AskToolLocation(Host& host, ErrorSink& errors) override {
+    frmFindFile form(host, errors);
+    FakeFindFileView view(form, 390);
+    form.Attach(&view);
+    form.Form_Load();
+    if (inDialog) inDialog(form);
+    if (locateAnswers.empty()) {
+      form.cmdCancel_Click();
+    } else {
+      view.path = locateAnswers.front();
+      locateAnswers.pop_front();
+      form.cmdOK_Click();
+    }
+    return form.Answer();
+  }
 };
 
 }  // namespace tarvic::test

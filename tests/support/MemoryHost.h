@@ -28,14 +28,14 @@ inline bool Matches(const std::string& pattern, const std::string& name) {
 class MemoryHost : public Host {
  public:
   std::string appPath = "C:\\Ext", clipboard, console, lastOpen, openAnswer;  // then "" (cancelled)
+  std::string currentFolder = "C:\\Start\\";
   std::map<std::string, std::string> environment, shortNames;  // full path -> its 8.3 form
   std::map<std::string, int> failingListings;  // a listing whose pattern begins so fails
   std::vector<std::string> dirCalls, arguments;
   std::set<std::string> locked, unlisted;  // exact paths that cannot be written, that never list
-  std::deque<std::string> locateAnswers;   // then "Cancel"
   std::vector<std::string> boxes;          // each as "title|style|prompt"
   int boxAnswer = msgbox::kAnswerOk;
-  bool clipboardFails = false, hasConsole = false, administrator = true;
+  bool clipboardFails = false, hasConsole = false, openFails = false, administrator = true;
   std::vector<std::string> programCalls;                // each as "program|folder|command line"
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
 
@@ -77,14 +77,16 @@ class MemoryHost : public Host {
   }
   std::string ShowOpen(const std::string& filter, const std::string& folder,
                        const std::string& title) override {
+    if (openFails) throw HostFailure(-2147221164, "Class not registered");
     lastOpen = filter + "|" + folder + "|" + title;
     return std::exchange(openAnswer, "");
   }
-  std::string ShowLocateDialog() override {
-    if (locateAnswers.empty()) return "Cancel";
-    std::string answer = locateAnswers.front();
-    locateAnswers.pop_front();
-    return answer;
+  std::string FullPathName(const std::string& path) override {
+    return path.find(':') == 1 || path.starts_with("\\\\") ? path : currentFolder + path;
+  }
+  void AppendBytesFile(const std::string& path, const std::string& bytes) override {
+    if (locked.contains(path) || !Find(path)) throw HostFailure(5, "Access is denied.");
+    *Find(path) += bytes;
   }
   std::vector<std::string> Arguments() override { return arguments; }
   bool PrintToConsole(const std::string& text) override {

@@ -35,11 +35,12 @@ std::vector<std::string> ProgramArguments() {
   return arguments;
 }
 
-void WriteBytesToFile(const std::string& path, const std::string& bytes) {
+void WriteBytesToFile(const std::string& path, const std::string& bytes, bool append) {
   // The system takes a relative path from the current folder.
   const std::wstring target = ForFileApi(Widen(path));
-  const HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file =
+      CreateFileW(target.c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, 0, nullptr,
+                  append ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
   const bool written = WriteAll(file, bytes.data(), static_cast<DWORD>(bytes.size()));
   const DWORD error = written ? ERROR_SUCCESS : GetLastError();

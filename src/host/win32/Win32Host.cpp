@@ -176,11 +176,14 @@ std::string Win32Host::ShowOpen(const std::string& filter, const std::string& in
   return ShowOpenFileDialog(VisibleOwnerWindow(), filter, initialFolder, title);
 }
 
-std::string Win32Host::ShowLocateDialog() {
-  if (!showLocateDialog_) {
-    throw HostFailure(ERROR_CALL_NOT_IMPLEMENTED, "The locate dialog is not available.");
-  }
-  return showLocateDialog_(*this);
+std::string Win32Host::FullPathName(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  std::wstring full(size, L'\0');
+  const DWORD length = size == 0 ? 0 : GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) throw LastErrorFailure("Can't find the full path of " + path);
+  full.resize(length);
+  return Narrow(full);
 }
 
 std::vector<std::string> Win32Host::Arguments() {
@@ -189,6 +192,10 @@ std::vector<std::string> Win32Host::Arguments() {
 
 void Win32Host::WriteBytesFile(const std::string& path, const std::string& bytes) {
   WriteBytesToFile(path, bytes);
+}
+
+void Win32Host::AppendBytesFile(const std::string& path, const std::string& bytes) {
+  WriteBytesToFile(path, bytes, true);
 }
 
 bool Win32Host::PrintToConsole(const std::string& text) {

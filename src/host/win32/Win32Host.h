@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,15 +10,9 @@
 
 namespace tarvic::win32 {
 
-// The host services on the wide-character Win32 API. The locate dialog's window lives in the
-// user-interface code, which hands in how to show it, so the host does not depend on it.
+// The host services on the wide-character Win32 API.
 class Win32Host : public Host {
  public:
-  using LocateDialogRunner = std::function<std::string(Host& host)>;
-
-  explicit Win32Host(LocateDialogRunner showLocateDialog = {})
-      : showLocateDialog_(std::move(showLocateDialog)) {}
-
   std::string AppPath() override;
   AppVersion Version() override;
   std::string Dir(const std::string& pattern) override;
@@ -32,16 +25,16 @@ class Win32Host : public Host {
   void ClipboardSetText(const std::string& text) override;
   std::string ShowOpen(const std::string& filter, const std::string& initialFolder,
                        const std::string& title) override;
-  std::string ShowLocateDialog() override;
   std::vector<std::string> Arguments() override;
+  std::string FullPathName(const std::string& path) override;
   void WriteBytesFile(const std::string& path, const std::string& bytes) override;
+  void AppendBytesFile(const std::string& path, const std::string& bytes) override;
   bool PrintToConsole(const std::string& text) override;
   ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
                            const std::string& folder, std::uint32_t timeoutMs) override;
   bool IsAdministrator() override;
 
  private:
-  LocateDialogRunner showLocateDialog_;
   DirListing listing_;
 };
 

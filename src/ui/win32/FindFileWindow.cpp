@@ -32,9 +32,9 @@ constexpr std::array<ChildControl, 5> kControls = {{
 
 }  // namespace
 
-std::string ShowFindFileDialog(Host& host) {
+std::string ShowFindFileDialog(Host& host, ErrorSink& errors) {
   // Declared first, so the answer outlives the window.
-  frmFindFile form(host);
+  frmFindFile form(host, errors);
   {
     FindFileWindow window(form);
     form.Attach(&window);

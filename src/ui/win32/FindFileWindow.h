@@ -14,7 +14,7 @@
 namespace tarvic::win32 {
 
 // Shows a fresh locate-tool dialog modally and returns its answer once it is gone.
-std::string ShowFindFileDialog(Host& host);
+std::string ShowFindFileDialog(Host& host, ErrorSink& errors);
 
 // The real locate-tool dialog around frmFindFile.
 class FindFileWindow : public FindFileView {

@@ -29,7 +29,7 @@ constexpr std::array<ChildControl, 3> kControls = {{
 
 }  // namespace
 
-MainWindow::MainWindow(frmBatch& form) : form_(form) {
+MainWindow::MainWindow(frmBatch& form, int showCommand) : form_(form), showCommand_(showCommand) {
   RegisterFormClass(TARVIC_BATCH_CLASS, WindowProc);
   if (!CreateWindowExW(kExStyle, TARVIC_BATCH_CLASS, L"Make Installation Batch Files:", kStyle,
                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
@@ -109,12 +109,17 @@ void MainWindow::OnDestroy() {
   PostQuitMessage(0);
 }
 
-void MainWindow::Show(int showCommand) {
-  ShowWindow(window_, showCommand);
+void MainWindow::Show() {
+  ShowWindow(window_, showCommand_);
   // A locate dialog that just closed may have handed the activation elsewhere.
   SetForegroundWindow(window_);
   UpdateWindow(window_);
   SetFocus(GetDlgItem(window_, IDC_TXTREPORT));
+}
+
+void MainWindow::RunUntilClosed() {
+  // Closing the window posts the quit request that ends this loop.
+  RunMessageLoop();
 }
 
 std::string MainWindow::ReportText() {

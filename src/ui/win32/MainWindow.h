@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/Desktop.h"
 #include "ui/frmBatch.h"
 #include "ui/win32/FormParts.h"
 #include "ui/win32/Twips.h"
@@ -13,15 +14,16 @@ namespace tarvic::win32 {
 
 // The real main window around frmBatch: created hidden, so the run can place it and fill it
 // before it is first seen. Destroying it ends the program.
-class MainWindow : public MainWindowView {
+class MainWindow : public MainWindowScreen {
  public:
   // Throws when the system refuses to create the window.
-  explicit MainWindow(frmBatch& form);
+  MainWindow(frmBatch& form, int showCommand);
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow() override;
 
-  void Show(int showCommand);
+  void Show() override;
+  void RunUntilClosed() override;
 
   std::string ReportText() override;
   void SetReportText(const std::string& text) override;
@@ -44,6 +46,7 @@ class MainWindow : public MainWindowView {
   void OnDestroy();
 
   frmBatch& form_;
+  int showCommand_;
   HWND window_ = nullptr;
   std::unique_ptr<DialogFont> font_;
   HWND focusBeforeDeactivation_ = nullptr;

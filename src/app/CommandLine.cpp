@@ -1,4 +1,4 @@
-#include "cli/CommandLine.h"
+#include "app/CommandLine.h"
 
 #include "batch/Text.h"
 
@@ -64,6 +64,10 @@ std::string UsageText() {
          "Exit codes: 0 batch files written for every extension present; 1 no extension\r\n"
          "present; 2 ESRIRegAsm.exe not found; 3 a failure was reported (see the log);\r\n"
          "4 the log could not be written; 87 bad command line, nothing was run.\r\n";
+}
+
+std::string BadCommandLineText(const std::string& argument) {
+  return "Not understood: " + argument + "\r\n\r\n" + UsageText();
 }
 
 }  // namespace tarvic

@@ -21,5 +21,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 std::string UsageText();
+// What a bad command line shows: the argument not understood, then the usage.
+std::string BadCommandLineText(const std::string& argument);
 
 }  // namespace tarvic

@@ -1,0 +1,96 @@
+#include "app/Application.h"
+
+#include "app/Channels.h"
+#include "app/CommandLine.h"
+#include "app/ExitCodes.h"
+#include "app/RunLog.h"
+#include "ui/frmBatch.h"
+
+namespace tarvic {
+
+namespace {
+
+// The main window of a quiet run: it holds the report and shows nothing.
+class UnseenMainWindow : public MainWindowView {
+ public:
+  void SetTopmost() override {}
+  double ScreenWidth() override { return 0; }
+  double ScreenHeight() override { return 0; }
+  double Width() override { return 0; }
+  double Height() override { return 0; }
+  double ScaleHeight() override { return 0; }
+  void Move(double, double) override {}
+  void SetHeight(double) override {}
+  void Unload() override {}
+  std::string ReportText() override { return text_; }
+  void SetReportText(const std::string& text) override { text_ = text; }
+
+ private:
+  std::string text_ = "Text1";  // the report box's design text, kept when the run fails early
+};
+
+// The usage, asked for or after a bad line: in the console the program was started from, else
+// in a box, which a quiet run never shows.
+int ShowUsage(Host& host, const CommandLine& line) {
+  const std::string text = line.Bad() ? BadCommandLineText(line.badArgument) : UsageText();
+  if (!host.PrintToConsole(text)) {
+    RunMessageBoxes(host, line.quiet).Show(text, msgbox::kInformation, "Tarvic_Kit");
+  }
+  return line.Bad() ? exitcode::kBadCommandLine : exitcode::kDone;
+}
+
+// Fixed as the command line is read: a file dialog moves the current folder later on.
+std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
+  if (!line.logFile) return std::nullopt;
+  try {
+    return host.FullPathName(*line.logFile);
+  } catch (const HostFailure&) {
+    return line.logFile;  // the write will fail or succeed on its own, and the exit code tells
+  }
+}
+
+int ExitCode(const RunOutcome& outcome, const RunErrorSink& errors, const RunLog& log) {
+  if (outcome.toolMissing) return exitcode::kToolNotFound;
+  if (errors.Count() > 0) return exitcode::kFailureReported;
+  if (log.WriteFailed()) return exitcode::kLogNotWritten;
+  if (!outcome.anyCreated) return exitcode::kNoExtension;
+  return exitcode::kDone;
+}
+
+}  // namespace
+
+int RunApplication(Host& host, Desktop& desktop) {
+  const std::vector<std::string> arguments = host.Arguments();
+  const CommandLine line = ParseCommandLine(arguments);
+  if (line.help || line.Bad()) return ShowUsage(host, line);
+
+  RunLog log(host, LogPath(host, line));
+  RunErrorSink errors(host, log, line.quiet);
+  RunMessageBoxes boxes(host, line.quiet);
+  RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &desktop);
+  frmBatch form(host, RunChannels{locate, errors, boxes}, RunOptions{line.quiet, line.toolPath});
+
+  if (line.quiet) {
+    UnseenMainWindow window;
+    form.Attach(&window);
+    form.Form_Load();
+    form.Attach(nullptr);
+    log.WriteReport(window.ReportText());
+    host.PrintToConsole(log.Text());
+  } else {
+    MainWindowScreen& window = desktop.OpenMainWindow(form);
+    form.Attach(&window);
+    // The whole run happens before the window is first seen; reports after that (a button
+    // pressed) are appended to the log as they happen.
+    form.Form_Load();
+    log.WriteReport(window.ReportText());
+    window.Show();
+    window.RunUntilClosed();
+    form.Attach(nullptr);
+  }
+  // A start without arguments is the program as it always was: it always ended with 0.
+  if (arguments.empty()) return exitcode::kDone;
+  return ExitCode(form.Outcome(), errors, log);
+}
+
+}  // namespace tarvic

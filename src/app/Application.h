@@ -1,0 +1,12 @@
+#pragma once
+
+#include "host/Host.h"
+#include "ui/Desktop.h"
+
+namespace tarvic {
+
+// The whole program, from its command line to its exit code: what the entry point runs, and
+// what the tests start. A quiet run never touches `desktop`.
+int RunApplication(Host& host, Desktop& desktop);
+
+}  // namespace tarvic

@@ -1,0 +1,45 @@
+#include "app/Channels.h"
+
+#include "batch/ToolLocator.h"
+#include "errors/ErrorHandling.h"
+
+namespace tarvic {
+
+void RunErrorSink::Report(const ErrorReport& report) noexcept {
+  ++count_;
+  std::string message;
+  try {
+    const AppVersion version = host_.Version();
+    message = quiet_ ? QuietErrorMessageText(version, report) : ErrorMessageText(version, report);
+  } catch (...) {
+    try {
+      message = report.location + "\r\nError Number = " + std::to_string(report.number) +
+                "\r\nDescription: " + report.description;
+    } catch (...) {
+    }
+  }
+  if (!quiet_) {
+    // A busy clipboard must not hide the report itself: the box still tells the user.
+    try {
+      host_.ClipboardSetText(message);
+    } catch (...) {
+    }
+    try {
+      host_.MsgBox(message, msgbox::kWarning, kErrorBoxTitle);
+    } catch (...) {
+    }
+  }
+  log_.Record(message);
+}
+
+std::string RunLocatePrompt::AskToolLocation() {
+  if (desktop_ == nullptr) return kCancelAnswer;
+  return desktop_->AskToolLocation(host_, errors_);
+}
+
+int RunMessageBoxes::Show(const std::string& prompt, int style, const std::string& title) {
+  if (!quiet_) return host_.MsgBox(prompt, style, title);
+  return style == msgbox::kOkCancel ? msgbox::kAnswerCancel : msgbox::kAnswerOk;
+}
+
+}  // namespace tarvic

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/RunLog.h"
+#include "batch/RunChannels.h"
+#include "host/Host.h"
+#include "ui/Desktop.h"
+
+namespace tarvic {
+
+// Every error report goes to the log and counts for the exit code. At a screen it is also
+// copied to the clipboard and shown in a warning box; a quiet run shows and copies nothing, and
+// its log leaves out the lines about the clipboard.
+class RunErrorSink : public ErrorSink {
+ public:
+  RunErrorSink(Host& host, RunLog& log, bool quiet) : host_(host), log_(log), quiet_(quiet) {}
+  void Report(const ErrorReport& report) noexcept override;
+  int Count() const { return count_; }
+
+ private:
+  Host& host_;
+  RunLog& log_;
+  bool quiet_;
+  int count_ = 0;
+};
+
+// At a screen, the locate dialog; in a quiet run nobody is asked, as when a user gives up.
+class RunLocatePrompt : public LocatePrompt {
+ public:
+  RunLocatePrompt(Host& host, ErrorSink& errors, Desktop* desktop)
+      : host_(host), errors_(errors), desktop_(desktop) {}
+  std::string AskToolLocation() override;
+
+ private:
+  Host& host_;
+  ErrorSink& errors_;
+  Desktop* desktop_;  // null in a quiet run
+};
+
+// At a screen, real boxes; in a quiet run, the answer that asks nothing further.
+class RunMessageBoxes : public MessageBoxes {
+ public:
+  RunMessageBoxes(Host& host, bool quiet) : host_(host), quiet_(quiet) {}
+  int Show(const std::string& prompt, int style, const std::string& title) override;
+
+ private:
+  Host& host_;
+  bool quiet_;
+};
+
+}  // namespace tarvic

@@ -1,0 +1,46 @@
+#include "app/RunLog.h"
+
+#include "batch/Text.h"
+
+namespace tarvic {
+
+namespace {
+// Notepad on Windows XP needs the byte-order mark to read the file as UTF-8.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace
+
+void RunLog::WriteReport(const std::string& reportBoxText) {
+  text_ = reportBoxText + std::string(kCrLf) + pendingReports_;
+  pendingReports_.clear();
+  written_ = true;
+  Store(std::string(kByteOrderMark) + text_, false);
+}
+
+void RunLog::Record(const std::string& errorReportText) noexcept {
+  try {
+    const std::string entry = std::string(kCrLf) + errorReportText + std::string(kCrLf);
+    if (!written_) {
+      pendingReports_ += entry;
+      return;
+    }
+    text_ += entry;
+    Store(entry, true);
+  } catch (...) {
+    writeFailed_ = true;  // out of memory: the log can no longer be complete
+  }
+}
+
+void RunLog::Store(const std::string& bytes, bool append) {
+  if (!path_ || writeFailed_) return;
+  try {
+    if (append) {
+      host_.AppendBytesFile(*path_, bytes);
+    } else {
+      host_.WriteBytesFile(*path_, bytes);
+    }
+  } catch (const HostFailure&) {
+    writeFailed_ = true;  // the batch files are already written; the exit code tells
+  }
+}
+
+}  // namespace tarvic

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "host/Host.h"
+
+namespace tarvic {
+
+// The log of one run: the report, then every error report. Without a log file it is still kept,
+// for the console of a quiet run. The file is written whole once the report is known (replacing
+// any older file); each report after that is appended as it happens.
+class RunLog {
+ public:
+  // `fullPath` must already be absolute: dialogs may move the current folder during the run.
+  RunLog(Host& host, std::optional<std::string> fullPath)
+      : host_(host), path_(std::move(fullPath)) {}
+
+  void WriteReport(const std::string& reportBoxText);
+  // Never throws; a file that cannot take the report only marks the log as failed.
+  void Record(const std::string& errorReportText) noexcept;
+
+  // The whole log as text (UTF-8, without the byte-order mark).
+  const std::string& Text() const { return text_; }
+  bool WriteFailed() const { return writeFailed_; }
+
+ private:
+  void Store(const std::string& bytes, bool append);
+
+  Host& host_;
+  std::optional<std::string> path_;
+  std::string pendingReports_;  // error reports that came before the report itself
+  std::string text_;
+  bool written_ = false;
+  bool writeFailed_ = false;
+};
+
+}  // namespace tarvic

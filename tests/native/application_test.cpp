@@ -1,0 +1,164 @@
+#include "RunFixture.h"
+#include "app/CommandLine.h"
+
+namespace tarvic::test {
+namespace {
+
+const std::string kUsage =
+    "Usage: Tarvic_Kit.exe [/quiet] [/tool:PATH] [/log:FILE] [/?]\r\n"
+    "\r\n"
+    "  /quiet      Run without any window, dialog, message box or clipboard. The batch\r\n"
+    "              files call ESRIRegAsm.exe with /s, so that it shows no box either.\r\n"
+    "  /tool:PATH  Use ESRIRegAsm.exe at PATH (fully qualified; quoted when it holds\r\n"
+    "              spaces) instead of looking for it.\r\n"
+    "  /log:FILE   Write the report and any error reports to FILE (UTF-8).\r\n"
+    "  /?          Show this text.\r\n"
+    "\r\n"
+    "Exit codes: 0 batch files written for every extension present; 1 no extension\r\n"
+    "present; 2 ESRIRegAsm.exe not found; 3 a failure was reported (see the log);\r\n"
+    "4 the log could not be written; 87 bad command line, nothing was run.\r\n";
+
+// An error report as a log holds it; a quiet run's leaves out the two lines on the clipboard.
+std::string Report(const std::string& at, const std::string& error, bool quiet) {
+  return at + "\r\nTarvic_Kit: v. " + kVersionShown + "\r\nError Number = " + error +
+         "\r\n\r\nIf using Windows Vista or Windows 7, did you right-click and choose 'Run as "
+         "Administrator'?\r\n\r\n" +
+         (quiet ? "" : "This error message has been copied to your Clipboard.\r\n") +
+         "Please contact " TARVIC_SUPPORT_NAME " [" TARVIC_SUPPORT_EMAIL
+         "] if you have problems with this tool." +
+         (quiet ? "" : "\r\nUse [Control]-V to paste this error information into your email.");
+}
+const std::string kBom = "\xEF\xBB\xBF";
+const std::string kListingFailed = "52\r\nDescription: Listing failed";
+
+std::string Parsed(const std::vector<std::string>& arguments) {
+  const CommandLine line = ParseCommandLine(arguments);
+  return std::string(line.quiet ? "quiet " : "") + (line.help ? "help " : "") +
+         (line.toolPath ? "tool=" + *line.toolPath + " " : "") +
+         (line.logFile ? "log=" + *line.logFile + " " : "") +
+         (line.Bad() ? "bad:" + line.badArgument : "");
+}
+
+TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
+  for (const auto& [arguments, expected] :
+       std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"-QUIET", "/Tool:C:\\A B\\E.exe", "/LOG:x.log"},
+            "quiet tool=C:\\A B\\E.exe log=x.log "},
+           {{"/tool:\"C:\\A B\\E.exe\""}, "tool=C:\\A B\\E.exe "},
+           {{"-?", "/quiet"}, "quiet help "},
+           {{"/s", "/quiet", "/x"}, "quiet bad:/s"},
+           {{"quiet"}, "bad:quiet"},
+           {{"/log:\"\""}, "bad:/log:\"\""},
+           {{"/log"}, "bad:/log"},
+           {{"/quiet:yes"}, "bad:/quiet:yes"},
+           {{"/"}, "bad:/"},
+           {{"/h"}, "bad:/h"},
+           {{""}, "bad:\"\""}}) {
+    EXPECT_EQ(Parsed(arguments), expected);
+  }
+}
+
+// The usage goes to the console when there is one, else to a box, but never a box when quiet.
+// A bad line first names what was not understood.
+TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
+  for (const auto& [arguments, console, exitCode, shown] :
+       std::vector<std::tuple<std::vector<std::string>, bool, int, std::string>>{
+           {{"/?"}, false, 0, "Tarvic_Kit|64|" + kUsage},
+           {{"/x"}, true, 87, "Not understood: /x\r\n\r\n" + kUsage},
+           {{"/quiet", "-x"}, false, 87, ""}}) {
+    host = MemoryHost();
+    EXPECT_EQ(Start(arguments, console), exitCode);
+    for (const auto& box : host.boxes) host.console += box;
+    EXPECT_EQ(host.console, shown) << arguments.back();
+  }
+}
+
+TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
+  AddRow(1);
+  host.clipboard = "kept";
+  host.WriteBytesFile("C:\\Start\\run.log", std::string(100000, 'x'));  // replaced whole
+  EXPECT_EQ(Start({"/quiet", "/log:run.log"}), 0);
+  EXPECT_TRUE(host.Contents(kFolder + "Register_Parcel_Numbering.bat").ends_with(" /s\r\n"));
+  EXPECT_TRUE(host.Contents(kFolder + "Unregister_Parcel_Numbering.bat").ends_with(" /s\r\n"));
+  EXPECT_EQ(host.Contents("C:\\Start\\run.log"), kBom + host.console);
+  EXPECT_EQ(host.console, Run() + kNl);  // the report a window would show
+
+  host.failingListings = {{kFolder + "*.dll", 52}};  // the run ends early: the design text
+  EXPECT_EQ(Start({"/quiet", "/log:run.log"}), 3);
+  EXPECT_EQ(host.Contents("C:\\Start\\run.log"),
+            kBom + "Text1\r\n\r\n" +
+                Report("Form_Load Error in frmBatch Line : 200", kListingFailed, true) + kNl);
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(host.clipboard, "kept");  // the error report did not go there either
+}
+
+// Every report reaches the log and the exit code, wherever it is raised: in the load handler,
+// in the locate dialog, or by a button pressed once the window shows, which is appended. The
+// log's path was fixed before the dialog moved the current folder.
+TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
+  const std::string copyFailed = Report("cmdCopy_Click Error in frmBatch Line : 20",
+                                        "521\r\nDescription: Can't open Clipboard", false);
+  AddRow(1);
+  std::string logWhenShown;
+  desktop.window.whileShown = [&] {
+    logWhenShown = host.Contents("C:\\Start\\run.log");
+    host.clipboardFails = true;
+    desktop.form->cmdCopy_Click();
+  };
+  EXPECT_EQ(Start({"/log:run.log"}), 3);
+  EXPECT_EQ(logWhenShown, kBom + desktop.window.reportText + kNl);
+  EXPECT_EQ(host.Contents("C:\\Start\\run.log"), logWhenShown + kNl + copyFailed + kNl);
+
+  host = MemoryHost();  // no tool: the dialog opens, and its Browse fails
+  AddRow(1);
+  host.AddFile("C:\\Tools\\R.exe");
+  host.openFails = true;
+  desktop.locateAnswers = {"C:\\Tools\\R.exe"};
+  desktop.inDialog = [&](frmFindFile& dialog) {
+    dialog.cmdSelLookup_Click();
+    host.currentFolder = "C:\\Elsewhere\\";
+  };
+  host.failingListings = {{"\\syswow64\\", 52}};  // WinDir is unset: the load handler fails
+  desktop.window.whileShown = {};
+  EXPECT_EQ(Start({"/log:run.log"}), 3);
+  EXPECT_EQ(host.Contents("C:\\Start\\run.log"),
+            kBom + desktop.window.reportText + kNl + kNl +
+                Report("cmdSelLookup_Click Error in frmFindFile Line : 20",
+                       "-2147221164\r\nDescription: Class not registered", false) +
+                kNl + kNl +
+                Report("Form_Load Error in frmBatch Line : 500", kListingFailed, false) + kNl);
+  EXPECT_EQ(host.boxes.size(), 2u);
+}
+
+// The first code that applies wins: tool missing, failure reported, log not written, nothing
+// present. The trapped failure is the rich-text check's, which comes after the tool is located.
+TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
+  struct Case {
+    std::vector<std::string> arguments;
+    bool row, tool, trapped, lockedLog;
+    int exitCode;
+  };
+  for (const auto& c :
+       std::vector<Case>{{{"/quiet", "/log:l"}, true, false, true, true, 2},
+                         {{"/quiet", "/tool:C:\\Tools\\"}, true, true, false, false, 2},
+                         {{"/quiet", "/log:l"}, true, true, true, true, 3},
+                         {{"/quiet", "/log:l"}, false, true, false, true, 4},
+                         {{"/quiet"}, false, true, false, false, 1},
+                         {{"/quiet", "/tool:C:\\Tools\\R.exe"}, true, false, false, false, 0},
+                         {{"/log:l"}, true, true, false, false, 0},
+                         {{}, false, true, false, false, 0}}) {
+    host = MemoryHost();
+    host.AddFile("C:\\Tools\\R.exe");
+    desktop.locateAnswers = {"C:\\Tools\\R.exe"};  // a dialog shown by mistake would find the tool
+    if (c.row) AddRow(1);
+    if (c.tool) host.AddFile(kFirstCandidate);
+    if (c.trapped) host.failingListings = {{"\\syswow64\\", 52}};  // WinDir is unset
+    if (c.lockedLog) host.locked.insert("C:\\Start\\l");
+    EXPECT_EQ(Start(c.arguments), c.exitCode) << c.arguments.size() << c.row << c.tool;
+    // Only a quiet run prints its log: a window already shows the report.
+    EXPECT_EQ(host.console.empty(), c.arguments.empty() || c.arguments[0] != "/quiet");
+  }
+}
+
+}  // namespace
+}  // namespace tarvic::test
