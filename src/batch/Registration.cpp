@@ -72,13 +72,14 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
                                    const std::vector<ExtensionEntry>& entries,
                                    const std::function<bool()>& stopRequested,
                                    const std::function<void(const std::string&)>& append) {
+  // Each piece starts the line it adds, so that whoever shows it can end it as it pleases.
   const std::string crLf(kCrLf);
-  append(crLf + crLf + std::string(kBanner) + crLf + crLf);
+  append(crLf + crLf + std::string(kBanner) + crLf);
   RegistrationTally tally;
   tally.total = entries.size();
   if (!entries.empty() && !host.IsAdministrator()) {
     tally.refused = true;
-    append(Refusal(kind));
+    append(crLf + Refusal(kind));
     return tally;
   }
   for (const ExtensionEntry& entry : entries) {
@@ -91,10 +92,10 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
     if (result && result->ending == ProgramResult::Ending::Exited && result->code == 0) {
       ++tally.succeeded;
     }
-    append(RegistrationResultLine(kind, entry, result) + crLf);
+    append(crLf + RegistrationResultLine(kind, entry, result));
   }
-  append(crLf + std::to_string(tally.succeeded) + " of " + std::to_string(tally.total) + " " +
-         Done(kind) + ".");
+  append(crLf + crLf + std::to_string(tally.succeeded) + " of " + std::to_string(tally.total) +
+         " " + Done(kind) + ".");
   return tally;
 }
 

@@ -33,10 +33,10 @@ struct RegistrationTally {
 };
 
 // Runs the tool for each entry in turn, one call ending before the next starts, and hands the
-// section that tells the result to `append` in pieces as it grows: its banner first, each
-// entry's line as its call ends, the summary last. Before each call it asks `stopRequested`;
-// once that says yes, the remaining entries are not run. Without an administrator's token
-// nothing is run and the section says why.
+// section that tells the result to `append` in pieces as it grows, each starting with the line
+// break before it: its banner first, each entry's line as its call ends, the summary last. Before
+// each call it asks `stopRequested`; once that says yes, the remaining entries are not run. Without
+// an administrator's token nothing is run and the section says why.
 RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
                                    const std::string& programFolder,
                                    const std::vector<ExtensionEntry>& entries,
