@@ -18,7 +18,8 @@ inline constexpr std::uint32_t kRegistrationTimeoutMs = 5 * 60 * 1000;
 
 // The tool's command line for one extension: its batch line, rebuilt from the real long paths
 // for CreateProcess, ending in /s. The tool so gets the same arguments as from a quiet run's
-// batch file, without cmd in between.
+// batch file, without cmd in between; only where the batch file must fall back to an 8.3 name
+// (a path the console code page cannot hold) does it get the long name of the same file.
 std::string RegistrationCommandLine(RegistrationKind kind, const std::string& toolPath,
                                     const std::string& programFolder, const ExtensionEntry& entry);
 
