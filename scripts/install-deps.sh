@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs, when missing, everything the build and the tests need on Debian 12.
+# Installs, when missing, everything the build, the tests and scripts/sign.sh need on Debian 12.
 # 32-bit Wine (wine32:i386) runs the shipped 32-bit program; it installs on any x86-64 machine,
 # though it only starts where the kernel runs 32-bit programs (scripts/wine-env.sh checks).
 set -eu
@@ -12,7 +12,8 @@ pkg_missing() { ! dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "insta
 
 for p in cmake g++ make libgtest-dev googletest clang-format \
          g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 \
-         wine wine64 wine32:i386 xvfb xauth imagemagick doctest-dev; do
+         wine wine64 wine32:i386 xvfb xauth imagemagick doctest-dev \
+         osslsigncode openssl python3; do
   if pkg_missing "$p"; then need="$need $p"; fi
 done
 

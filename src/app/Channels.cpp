@@ -18,6 +18,8 @@ void RunErrorSink::Report(const ErrorReport& report) noexcept {
     } catch (...) {
     }
   }
+  // Recorded before the box, which waits for the user: a run ended while it shows keeps it.
+  log_.Record(message);
   if (!quiet_) {
     // A busy clipboard must not hide the report itself: the box still tells the user.
     try {
@@ -29,7 +31,6 @@ void RunErrorSink::Report(const ErrorReport& report) noexcept {
     } catch (...) {
     }
   }
-  log_.Record(message);
 }
 
 std::string RunLocatePrompt::AskToolLocation() {

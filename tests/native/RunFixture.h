@@ -22,6 +22,16 @@ inline const std::string kVersionShown = "1.0.39";
 inline const std::string kVersionBanner =
     "------< Tarvic v. " + kVersionShown + ">" + std::string(68, '-');
 
+// An error report as a log holds it; a quiet run's leaves out the two lines on the clipboard.
+inline std::string Report(const std::string& at, const std::string& error, bool quiet) {
+  return at + "\r\nTarvic_Kit: v. " + kVersionShown + "\r\nError Number = " + error +
+         "\r\n\r\nIf using Windows Vista or Windows 7, did you right-click and choose 'Run as "
+         "Administrator'?\r\n\r\n" +
+         (quiet ? "" : "This error message has been copied to your Clipboard.\r\n") +
+         "Please contact " TARVIC_SUPPORT_NAME " [" TARVIC_SUPPORT_EMAIL
+         "] if you have problems with this tool." +
+         (quiet ? "" : "\r\nUse [Control]-V to paste this error information into your email.");
+}
 // The catalogue as users and the README know it, in its order: title, library, registry
 // script, register and unregister batch files.
 struct Row {

@@ -25,16 +25,6 @@ const std::string kUsage =
     "1 no extension present; 0 batch files written for every extension present (and\r\n"
     "each one registered or unregistered, when asked).\r\n";
 
-// An error report as a log holds it; a quiet run's leaves out the two lines on the clipboard.
-std::string Report(const std::string& at, const std::string& error, bool quiet) {
-  return at + "\r\nTarvic_Kit: v. " + kVersionShown + "\r\nError Number = " + error +
-         "\r\n\r\nIf using Windows Vista or Windows 7, did you right-click and choose 'Run as "
-         "Administrator'?\r\n\r\n" +
-         (quiet ? "" : "This error message has been copied to your Clipboard.\r\n") +
-         "Please contact " TARVIC_SUPPORT_NAME " [" TARVIC_SUPPORT_EMAIL
-         "] if you have problems with this tool." +
-         (quiet ? "" : "\r\nUse [Control]-V to paste this error information into your email.");
-}
 const std::string kBom = "\xEF\xBB\xBF";
 const std::string kListingFailed = "52\r\nDescription: Listing failed";
 

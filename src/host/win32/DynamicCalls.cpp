@@ -24,8 +24,10 @@ const Kernel32Calls& Kernel32() {
   static const Kernel32Calls calls = [] {
     const HMODULE kernel32 = GetModuleHandleW(L"kernel32.dll");
     Kernel32Calls found;
+#ifndef TARVIC_AS_IF_WITHOUT_DEFAULT_DLL_DIRECTORIES  // a test build's stand-in for an old system
     found.setDefaultDllDirectories =
         LookUp<SetDefaultDllDirectoriesFn>(kernel32, "SetDefaultDllDirectories");
+#endif
     found.setDllDirectoryW = LookUp<SetDllDirectoryWFn>(kernel32, "SetDllDirectoryW");
     return found;
   }();
@@ -80,6 +82,27 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
   // A full path, whose own dependencies are then looked for beside it first.
   const std::wstring path = std::wstring(folder, length) + L"\\" + name;
   return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+void PreloadLibrariesLoadedByBareName() {
+  // Reasoned from Windows (XP to 7 without KB2533623): none of these is a KnownDLL there, and
+  // each is loaded by bare name, by LoadLibrary or a delay-load, from a system library this
+  // program uses. Their own imports are then resolved beside them, in the system folder. Wine's
+  // libraries pull in other names than Windows' do, so a run under Wine shows that the preload
+  // works, not that this list is complete.
+  static const wchar_t* const kLoadedByBareName[] = {
+      L"uxtheme.dll",  // comctl32 v6 draws every themed control through it (XP and later)
+      L"dwmapi.dll",   // delay-loaded by uxtheme, comctl32 v6 and comdlg32 (Vista and later)
+      L"propsys.dll",  // delay-loaded by comdlg32 and shell32 for the file dialog (Vista and later)
+      L"linkinfo.dll",  // shell32 resolves the shortcuts the file dialog lists through it
+      L"ntshrui.dll",   // shell32's overlay for shared folders in the file dialog's list
+      L"cscapi.dll",    // delay-loaded by shell32 for the offline-files state (Windows 7)
+      L"oleacc.dll",    // comctl32 and user32 answer a screen reader's WM_GETOBJECT through it
+  };
+#ifdef TARVIC_WITHOUT_PRELOAD  // a test build's switch, to show that a planted DLL then loads
+  return;
+#endif
+  for (const wchar_t* name : kLoadedByBareName) LoadSystemLibrary(name);
 }
 
 }  // namespace tarvic::win32

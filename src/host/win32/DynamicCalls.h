@@ -67,4 +67,10 @@ const ComDlg32Calls& ComDlg32();
 // anyone may have left a DLL of the same name.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
+// For systems whose loader cannot be told to search the system folder alone: loads from there, by
+// full path, the system libraries that the common controls and the file dialog would later load by
+// bare name: the loader then finds each already loaded instead of searching the program's folder
+// first. Call it before any window or box.
+void PreloadLibrariesLoadedByBareName();
+
 }  // namespace tarvic::win32

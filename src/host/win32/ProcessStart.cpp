@@ -13,8 +13,10 @@ void RestrictDllSearchToSystemFolder() {
     return;
   }
   // Older systems: at least take the current folder out of the search; the program's own
-  // libraries are then loaded by full path (LoadSystemLibrary).
+  // libraries are then loaded by full path (LoadSystemLibrary), and so are those that system
+  // libraries would load by bare name from the program's folder first.
   if (kernel32.setDllDirectoryW != nullptr) kernel32.setDllDirectoryW(L"");
+  PreloadLibrariesLoadedByBareName();
 }
 
 void SilenceFailingDriveProbes() {

@@ -8,6 +8,7 @@
 #define IDC_TXTREPORT 101
 #define IDC_CMDCLOSE 102
 #define IDC_CMDCOPY 103
+#define IDC_LBLREPORT 104
 
 // frmFindFile
 #define IDC_TXTINSTRUCTIONS 201
@@ -15,6 +16,8 @@
 #define IDC_CMDSELLOOKUP 203
 #define IDC_CMDCANCEL 204
 #define IDC_CMDOK 205
+#define IDC_LBLINSTRUCTIONS 206
+#define IDC_LBLLOOKUPPATH 207
 
 // Window classes, so a driver can tell our windows from message boxes.
 #define TARVIC_BATCH_CLASS L"TarvicKit.frmBatch"

@@ -7,28 +7,38 @@
 #include "host/win32/Utf16.h"
 #include "ui/Layout.h"
 #include "ui/win32/ControlIds.h"
+#include "ui/win32/DialogKeys.h"
+#include "ui/win32/ToolTip.h"
 
 namespace tarvic::win32 {
 
 namespace {
 
-// A thin fixed frame; control parent so Tab and access keys move between the controls.
-constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
-
-constexpr DWORD kReadOnlyTextStyle =
-    WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
-
-// In tab order: the path box first, so the caret is there when the dialog opens.
-constexpr std::array<ChildControl, 5> kControls = {{
+// In tab order: the path box first, so the caret is there when the dialog opens. The browse
+// button's text is its name and its tool tip; the picture it shows hides the text.
+constexpr std::array<ChildControl, 7> kControls = {{
+    NameLabel(IDC_LBLLOOKUPPATH, L"Path of ESRIRegAsm.exe", layout::findfile::txtLookupPath),
     {IDC_TXTLOOKUPPATH, L"EDIT", L"txtLookupPath", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
      layout::findfile::txtLookupPath},
-    {IDC_CMDSELLOOKUP, L"BUTTON", L"", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
-     layout::findfile::cmdSelLookup},
+    {IDC_CMDSELLOOKUP, L"BUTTON", L"Browse for Lookup Table...",
+     WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, layout::findfile::cmdSelLookup},
     {IDC_CMDCANCEL, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, layout::findfile::cmdCancel},
     {IDC_CMDOK, L"BUTTON", L"OK", WS_TABSTOP | BS_PUSHBUTTON, layout::findfile::cmdOK},
+    NameLabel(IDC_LBLINSTRUCTIONS, L"Instructions", layout::findfile::txtInstructions),
     {IDC_TXTINSTRUCTIONS, L"EDIT", L"Text1", kReadOnlyTextStyle, layout::findfile::txtInstructions},
 }};
+
+constexpr FormDesign kDesign = {
+    TARVIC_FINDFILE_CLASS,
+    L" Specify Location of ESRIRegAsm.exe:",
+    WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+    // A thin fixed frame; control parent so Tab and access keys move between the controls.
+    WS_EX_CONTROLPARENT,
+    layout::findfile::kInnerWidth,
+    layout::findfile::kInnerHeight,
+    kControls,
+    IDC_TXTLOOKUPPATH,
+};
 
 }  // namespace
 
@@ -44,67 +54,54 @@ std::string ShowFindFileDialog(Host& host, ErrorSink& errors) {
   return form.Answer();
 }
 
-FindFileWindow::FindFileWindow(frmFindFile& form) : form_(form) {
-  RegisterFormClass(TARVIC_FINDFILE_CLASS, WindowProc);
-  if (!CreateWindowExW(kExStyle, TARVIC_FINDFILE_CLASS, L" Specify Location of ESRIRegAsm.exe:",
-                       kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
-                       GetModuleHandleW(nullptr), this)) {
-    throw LastErrorFailure("Can't create a window");
-  }
+FindFileWindow::FindFileWindow(frmFindFile& form) : FormWindow(kDesign), form_(form) {
+  Create();
 }
 
 FindFileWindow::~FindFileWindow() {
   // Destroyed here, while the picture the button shows still exists.
-  if (window_ != nullptr) DestroyWindow(window_);
+  Destroy();
 }
 
-LRESULT CALLBACK FindFileWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  auto* self = AttachedWindow<FindFileWindow>(window, message, lParam);
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+LRESULT FindFileWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_NCCREATE:
-      self->window_ = window;
-      break;
     case WM_CREATE:
-      self->OnCreate();
+      OnCreate();
       return 0;
     case WM_COMMAND:
-      // IDOK and IDCANCEL (Enter and Escape) reach here too and are meant to do nothing.
-      self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
-    case WM_ACTIVATE:
-      self->OnActivate(LOWORD(wParam) != WA_INACTIVE);
-      return 0;
-    case WM_CTLCOLORSTATIC:
-      return PaintReadOnlyBoxWhite(reinterpret_cast<HDC>(wParam));
-    case WM_DPICHANGED:
-      self->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      self->window_ = nullptr;
+    case WM_SYSCOLORCHANGE:
+      // High Contrast turned on or off comes this way too.
+      highContrast_ = HighContrastOn();
+      ShowBrowsePicture();
       break;
+    case WM_DPICHANGED: {
+      const LRESULT result = FormWindowBase::HandleMessage(message, wParam, lParam);
+      ShowBrowsePicture();
+      return result;
+    }
   }
-  // WM_CLOSE (close box, system menu, Alt+F4) destroys the window.
-  return DefWindowProcW(window, message, wParam, lParam);
+  return FormWindowBase::HandleMessage(message, wParam, lParam);
 }
 
 void FindFileWindow::OnCreate() {
-  const int dpi = WindowDpi(window_);
-  font_ = std::make_unique<DialogFont>(dpi);
-  CreateControls(window_, layout::findfile::kInnerWidth, layout::findfile::kInnerHeight, kControls,
-                 font_->Get(), dpi);
-  const HWND instructions = GetDlgItem(window_, IDC_TXTINSTRUCTIONS);
+  CreateControls();
+  const HWND instructions = Item(IDC_TXTINSTRUCTIONS);
   SendMessageW(instructions, EM_SETLIMITTEXT, 0, 0);
   LeaveDialogKeysToWindow(instructions);
 
-  const HWND browse = GetDlgItem(window_, IDC_CMDSELLOOKUP);
-  browsePicture_.ShowOn(browse, dpi);
-  AddToolTip(window_, browse, L"Browse for Lookup Table...");
+  highContrast_ = HighContrastOn();
+  ShowBrowsePicture();
+  AddToolTip(window_, Item(IDC_CMDSELLOOKUP));
+}
+
+void FindFileWindow::ShowBrowsePicture() {
+  browsePicture_.ShowOn(Item(IDC_CMDSELLOOKUP), Dpi(), highContrast_);
 }
 
 void FindFileWindow::OnCommand(int id, int notification) {
+  // IDOK and IDCANCEL (Enter and Escape) reach here too and are meant to do nothing.
   if (id == IDC_TXTLOOKUPPATH) {
     if (notification == EN_CHANGE && !settingPathText_) form_.txtLookupPath_Change();
     return;
@@ -115,23 +112,11 @@ void FindFileWindow::OnCommand(int id, int notification) {
   if (id == IDC_CMDCANCEL) form_.cmdCancel_Click();
 }
 
-void FindFileWindow::OnActivate(bool active) {
-  KeepFocusAcrossActivation(window_, active, focusBeforeDeactivation_, IDC_TXTLOOKUPPATH);
-}
-
-void FindFileWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-  // The controls switch to the new font before the old one goes.
-  auto font = std::make_unique<DialogFont>(dpi);
-  PlaceForDpi(window_, suggested, kControls, font->Get(), dpi);
-  font_ = std::move(font);
-  browsePicture_.ShowOn(GetDlgItem(window_, IDC_CMDSELLOOKUP), dpi);
-}
-
 void FindFileWindow::ShowModal() {
   if (window_ == nullptr) return;
   ShowWindow(window_, SW_SHOWNORMAL);
   SetForegroundWindow(window_);
-  SetFocus(GetDlgItem(window_, IDC_TXTLOOKUPPATH));
+  SetFocus(Item(IDC_TXTLOOKUPPATH));
   RunMessageLoop(window_);
 }
 
@@ -142,11 +127,11 @@ void FindFileWindow::SetInstructionsText(const std::string& text) {
 }
 
 std::string FindFileWindow::LookupPathText() {
-  return Narrow(TextOf(GetDlgItem(window_, IDC_TXTLOOKUPPATH)));
+  return Narrow(TextOf(Item(IDC_TXTLOOKUPPATH)));
 }
 
 void FindFileWindow::SetLookupPathText(const std::string& text) {
-  const HWND box = GetDlgItem(window_, IDC_TXTLOOKUPPATH);
+  const HWND box = Item(IDC_TXTLOOKUPPATH);
   const std::wstring wide = Widen(text);
   // Like typing, only a real change is an event; the edit control's own notice is not relied
   // on, as systems differ in whether setting the text sends one.
@@ -166,11 +151,7 @@ void FindFileWindow::SetLookupPathSelStart(std::size_t utf8Offset) {
 }
 
 void FindFileWindow::SetOkEnabled(bool enabled) {
-  EnableWindow(GetDlgItem(window_, IDC_CMDOK), enabled ? TRUE : FALSE);
-}
-
-void FindFileWindow::Unload() {
-  if (!DestroyWindow(window_)) throw LastErrorFailure("Can't close the window");
+  EnableWindow(Item(IDC_CMDOK), enabled ? TRUE : FALSE);
 }
 
 }  // namespace tarvic::win32

@@ -1,6 +1,7 @@
 #include "ui/win32/Twips.h"
 
 #include "host/win32/DynamicCalls.h"
+#include "ui/win32/ScopedWin.h"
 
 namespace tarvic::win32 {
 
@@ -9,9 +10,8 @@ namespace {
 constexpr int kDefaultDpi = 96;
 
 int ScreenDeviceDpi() {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  const ScopedGetDC screen(nullptr);
+  const int dpi = screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kDefaultDpi;
   return dpi > 0 ? dpi : kDefaultDpi;
 }
 

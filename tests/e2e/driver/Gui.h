@@ -49,7 +49,7 @@ struct App {
     CloseHandle(info.hThread);
   }
   // The exit code, or -1 when it did not end in time.
-  long WaitExit(int timeoutMs = 5000) {
+  long WaitExit(int timeoutMs = 5000) const {
     DWORD code = static_cast<DWORD>(-1);
     if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
       GetExitCodeProcess(info.hProcess, &code);
@@ -65,12 +65,15 @@ inline LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return static_cast<LRESULT>(result);
 }
 
-inline std::string ItemText(HWND parent, int id) {
-  HWND item = GetDlgItem(parent, id);
+inline std::string TextOf(HWND item) {
   std::wstring text(static_cast<std::size_t>(SendWithin(item, WM_GETTEXTLENGTH, 0, 0)) + 1, 0);
   text.resize(static_cast<std::size_t>(
       SendWithin(item, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
   return Narrow(text);
+}
+
+inline std::string ItemText(HWND parent, int id) {
+  return TextOf(GetDlgItem(parent, id));
 }
 
 // Posted, never sent: the handler may open a modal box and would block us inside it.

@@ -54,7 +54,8 @@ inline HWND Shown(const App& app, const wchar_t* windowClass) {
   HWND window = nullptr;
   PollUntil(20000,
             [&] { return (window = VisibleWindow(app.info.dwProcessId, windowClass)) != nullptr; });
-  REQUIRE_MESSAGE(window, "no window of the class " << Narrow(windowClass) << " showed");
+  REQUIRE_MESSAGE(window, "no window of the class " << Narrow(windowClass) << " showed; exit code "
+                                                    << app.WaitExit(0));
   return window;
 }
 

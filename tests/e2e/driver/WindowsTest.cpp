@@ -1,6 +1,7 @@
 #include <doctest.h>
 
 #include <cstdlib>
+#include <set>
 
 #include "Kit.h"
 
@@ -15,9 +16,54 @@ void PostAndSettle(HWND window, UINT message, LPARAM flags, std::initializer_lis
   SendWithin(window, WM_NULL, 0, 0);
 }
 
+// What assistive technology reads of a window's controls, one line each in z-order, which is
+// also the tab order: class, text (not for text boxes, whose text is content), and the styles
+// that decide whether it is shown, reached by Tab, or editable.
+std::string Controls(HWND window) {
+  std::string all;
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(c, name, 64);
+    const std::string kind = Narrow(CharLowerW(name));
+    const auto style = static_cast<DWORD>(GetWindowLongW(c, GWL_STYLE));
+    // The low style bits mean different things in each class.
+    const std::pair<DWORD, const char*> flags[] = {
+        {WS_TABSTOP, " tab"},
+        {WS_HSCROLL, " hscroll"},
+        {WS_VSCROLL, " vscroll"},
+        {kind == "edit" ? ES_READONLY : 0, " readonly"},
+        {kind == "static" ? SS_NOPREFIX : 0, " noprefix"}};
+    all += kind == "edit" ? kind : kind + " \"" + TextOf(c) + "\"";
+    for (const auto& [bit, flag] : flags) all += style & bit ? flag : "";
+    all += style & WS_VISIBLE ? "\n" : " hidden\n";
+  }
+  return all;
+}
+
+// The colours on screen inside a control, less its frame.
+std::set<COLORREF> ColoursIn(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  HDC screen = GetDC(nullptr);
+  std::set<COLORREF> colours;
+  for (LONG y = r.top + 3; y < r.bottom - 3; ++y) {
+    for (LONG x = r.left + 3; x < r.right - 3; ++x) colours.insert(GetPixel(screen, x, y));
+  }
+  ReleaseDC(nullptr, screen);
+  return colours;
+}
+
+// The button face of the programs started while it lives.
+struct ButtonFace {
+  explicit ButtonFace(COLORREF colour) { SetSysColors(1, &kIndex, &colour); }
+  ~ButtonFace() { SetSysColors(1, &kIndex, &before); }
+  static constexpr INT kIndex = COLOR_BTNFACE;
+  COLORREF before = GetSysColor(COLOR_BTNFACE);
+};
+
 }  // namespace
 
-TEST_CASE("windows: layout and keys with screenshots") {
+TEST_CASE("windows: layout at each DPI with screenshots") {
   const std::string dpi = FromScript("TARVIC_E2E_DPI");
   // Inner sizes are designed at 96 dots per inch and scale with the screen, give or take a pixel.
   auto checkAndShoot = [&](HWND window, int width96, int height96, const std::string& name) {
@@ -30,9 +76,46 @@ TEST_CASE("windows: layout and keys with screenshots") {
   };
   KitFolder kit("windows");
   App app(kit.Exe());
+  checkAndShoot(Shown(app, TARVIC_FINDFILE_CLASS), 454, 205, "locate-dialog");
+  TypeToolPath(app, kStandinExe);
+  HWND main = Shown(app, TARVIC_BATCH_CLASS);
+  checkAndShoot(main, 569, 299, "main-window");
+  CloseExpectingExit0(app, main);
+}
+
+TEST_CASE("windows: what assistive technology reads; keys; system colours") {
+  // Programs read the system colours as they start. The picture keeps its own colours on
+  // whatever button face the user has chosen.
+  const COLORREF face = RGB(0x20, 0x40, 0x80), outline = RGB(0x7A, 0x5A, 0x00);
+  const ButtonFace changed(face);
+  KitFolder kit("windows");
+  App app(kit.Exe());
 
   HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
-  checkAndShoot(dialog, 454, 205, "locate-dialog");
+  CHECK(TextOf(dialog) == " Specify Location of ESRIRegAsm.exe:");
+  CHECK((GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  CHECK(Controls(dialog) ==
+        "static \"Path of ESRIRegAsm.exe\" noprefix hidden\n"
+        "edit tab\n"
+        "button \"Browse for Lookup Table...\" tab\n"
+        "button \"Cancel\" tab\n"
+        "button \"OK\" tab\n"
+        "static \"Instructions\" noprefix hidden\n"
+        "edit tab vscroll readonly\n");
+  // The tip shows once the mouse rests on the button.
+  HWND browse = GetDlgItem(dialog, IDC_CMDSELLOOKUP);
+  RECT button{};
+  GetWindowRect(browse, &button);
+  SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  PostMessageW(browse, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  HWND tip = nullptr;
+  PollUntil(3000, [&] { return (tip = VisibleWindow(app.info.dwProcessId, L"tooltips_class32")); });
+  CHECK(TextOf(tip) == "Browse for Lookup Table...");
+  const std::set<COLORREF> picture = ColoursIn(browse);
+  CHECK(picture.contains(face));
+  CHECK(picture.contains(outline));
+  CHECK(!picture.contains(RGB(0xC0, 0xC0, 0xC0)));  // the designed stand-in for transparent
+
   HWND path = GetDlgItem(dialog, IDC_TXTLOOKUPPATH);
   Type(path, kStandinExe);
   PostAndSettle(path, WM_KEYDOWN, 1, {VK_RETURN, VK_ESCAPE});
@@ -41,7 +124,13 @@ TEST_CASE("windows: layout and keys with screenshots") {
   Press(dialog, IDC_CMDOK);
 
   HWND main = Shown(app, TARVIC_BATCH_CLASS);
-  checkAndShoot(main, 569, 299, "main-window");
+  CHECK(TextOf(main) == "Make Installation Batch Files:");
+  CHECK((GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+  CHECK(Controls(main) ==
+        "static \"Report\" noprefix hidden\n"
+        "edit tab vscroll readonly\n"
+        "button \"Close\" tab\n"
+        "button \"&Copy to Clipboard\" tab\n");
   HWND report = GetDlgItem(main, IDC_TXTREPORT);
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// Owners of the GDI resources the windows use: each releases what it holds when it goes out of
+// scope, so no early return leaks a DC, a selection or an object.
+namespace tarvic::win32 {
+
+// A window's DC (the screen's with no window), released at the end of the scope.
+class ScopedGetDC {
+ public:
+  explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ScopedGetDC(const ScopedGetDC&) = delete;
+  ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+  ~ScopedGetDC() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A memory DC compatible with another, deleted at the end of the scope.
+class ScopedCompatibleDC {
+ public:
+  explicit ScopedCompatibleDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
+  ScopedCompatibleDC(const ScopedCompatibleDC&) = delete;
+  ScopedCompatibleDC& operator=(const ScopedCompatibleDC&) = delete;
+  ~ScopedCompatibleDC() {
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back at the end of the scope, so the
+// object can be deleted afterwards.
+class ScopedSelectObject {
+ public:
+  ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ScopedSelectObject(const ScopedSelectObject&) = delete;
+  ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+  ~ScopedSelectObject() {
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A font, bitmap or brush the program created: deleted with its owner. Stock objects are never
+// owned.
+template <class Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle handle) : handle_(handle) {}
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  ~GdiObject() { Reset(); }
+
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset(Handle handle = nullptr) {
+    if (handle_ != nullptr) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using OwnedFont = GdiObject<HFONT>;
+using OwnedBitmap = GdiObject<HBITMAP>;
+
+}  // namespace tarvic::win32
