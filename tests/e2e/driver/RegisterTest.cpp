@@ -26,7 +26,7 @@ TEST_CASE("registration: quiet runs start the tool once per extension with its e
                                  "PointImport.dll|/f:" + at + "PointImport.reg|/s\n";
   struct Run {
     std::string arguments;
-    const char* failing;  // a library for which the tool answers 5
+    const char* failing;  // a library for which the tool, in the program folder, fails
     long exitCode;
     std::string calls, logEnd;
   };
@@ -34,7 +34,8 @@ TEST_CASE("registration: quiet runs start the tool once per extension with its e
       {"/register" + given + log, nullptr, 0, registered,
        "  --> Survey Point Import: registered\r\n\r\n2 of 2 registered.\r\n"},
       {"/register" + given + log, "PointImport.dll", 1603, registered,
-       "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 5)\r\n\r\n"
+       "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 2147942414 / 0x8007000E)"
+       "\r\n\r\n"
        "1 of 2 registered.\r\n"},
       {"/unregister" + given + log, nullptr, 0,
        tool + "|/p:Desktop|/u|" + at + "ParcelNum.dll|/s\n" + tool + "|/p:Desktop|/u|" + at +
@@ -46,13 +47,12 @@ TEST_CASE("registration: quiet runs start the tool once per extension with its e
   for (const Run& run : runs) {
     CAPTURE(run.arguments);
     KitFolder kit(name, {"ParcelNum", "PointImport"});
-    if (run.failing) WriteBytes(tools.path + run.failing + ".code", "5");
+    if (run.failing) WriteBytes(kit.path + run.failing + ".code", "2147942414");
     App app(kit.Exe(), "/quiet " + run.arguments);
     CHECK(app.WaitExit(20000) == run.exitCode);
     CHECK(ToolCalls(tools.path) == run.calls);
     CHECK(BatchFilesIn(kit.path).empty() == (run.exitCode == 87 || run.exitCode == 2));
     CHECK(FileText(kit.path + "reg.log").ends_with(run.logEnd));
-    if (run.failing) DeleteFileW(Wide(tools.path + run.failing + ".code").c_str());
   }
 }
 
@@ -60,11 +60,11 @@ TEST_CASE("registration: quiet runs start the tool once per extension with its e
 // call runs, it goes at once; that call finishes, no other starts, and the log is completed.
 TEST_CASE("registration: the window shows each line as it comes and Close stops the rest") {
   KitFolder tools("reg tool", {});
-  const std::string tool = tools.path + "ESRIRegAsm.exe",
-                    hold = tools.path + "PointImport.dll.hold";
+  const std::string tool = tools.path + "ESRIRegAsm.exe";
   WriteBytes(tool, FileText(kStandinExe));
-  WriteBytes(hold, "");
   KitFolder kit("reg window", {"ParcelNum", "PointImport", "WellLogs"});
+  const std::string hold = kit.path + "PointImport.dll.hold";
+  WriteBytes(hold, "");
   App app(kit.Exe(), "/register /log:reg.log /tool:\"" + tool + "\"");
   HWND main = Shown(app, TARVIC_BATCH_CLASS);
   CHECK(PollUntil(20000, [&] {

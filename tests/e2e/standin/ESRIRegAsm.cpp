@@ -1,7 +1,8 @@
 // Stands in for the registration tool: it appends the items it was called with, between bars, to
 // a log beside itself, one call a line, so the tests see the exact arguments it was handed.
-// For an item that ends in \NAME, a file NAME.code beside it holds the exit code to give, and
-// while a file NAME.hold is there the call waits, already logged, until the test removes it.
+// For an item that ends in \NAME, a file NAME.code in its current folder holds the exit code to
+// give, and while a file NAME.hold is there the call waits, already logged, until the test
+// removes it: so a test also sees which folder the tool was started in.
 #include <windows.h>
 
 #include <cstdio>
@@ -21,7 +22,7 @@ int wmain(int argc, wchar_t** argv) {
 
   unsigned long code = 0;
   for (int i = 1; i < argc; ++i) {
-    const std::wstring item = argv[i], name = beside + item.substr(item.rfind(L'\\') + 1);
+    const std::wstring item = argv[i], name = item.substr(item.rfind(L'\\') + 1);
     while (GetFileAttributesW((name + L".hold").c_str()) != INVALID_FILE_ATTRIBUTES) Sleep(50);
     if (FILE* answer = _wfopen((name + L".code").c_str(), L"rb")) {
       char text[32] = {};
