@@ -1,5 +1,6 @@
 #include "app/Channels.h"
 
+#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
 #include "errors/ErrorHandling.h"
 
@@ -13,8 +14,8 @@ void RunErrorSink::Report(const ErrorReport& report) noexcept {
     message = quiet_ ? QuietErrorMessageText(version, report) : ErrorMessageText(version, report);
   } catch (...) {
     try {
-      message = report.location + "\r\nError Number = " + std::to_string(report.number) +
-                "\r\nDescription: " + report.description;
+      message = report.location + kCrLf + "Error Number = " + std::to_string(report.number) +
+                kCrLf + "Description: " + report.description;
     } catch (...) {
     }
   }

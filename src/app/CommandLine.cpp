@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
-#include "batch/Text.h"
+#include "batch/AsciiCase.h"
+#include "batch/TextLines.h"
 
 namespace tarvic {
 
@@ -85,7 +86,7 @@ std::string UsageText() {
 }
 
 std::string BadCommandLineText(const std::string& argument) {
-  return "Not understood: " + argument + "\r\n\r\n" + UsageText();
+  return "Not understood: " + argument + kCrLf + kCrLf + UsageText();
 }
 
 }  // namespace tarvic

@@ -1,6 +1,6 @@
 #include "app/RunLog.h"
 
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 
 namespace tarvic {
 
@@ -31,7 +31,7 @@ void RunLog::Record(const std::string& errorReportText) noexcept {
 }
 
 void RunLog::ExtendReport(const std::string& text) {
-  const std::string entry = text.substr(kCrLf.size()) + std::string(kCrLf);
+  const std::string entry = text.substr(kCrLf.size()) + kCrLf;
   text_ += entry;
   Store(entry, true);
 }

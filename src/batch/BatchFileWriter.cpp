@@ -1,7 +1,8 @@
 #include "batch/BatchFileWriter.h"
 
+#include "batch/AsciiCase.h"
 #include "batch/FolderScan.h"
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 #include "errors/ErrorTrap.h"
 
 namespace tarvic {
@@ -16,11 +17,18 @@ bool ContainsIgnoreCase(const std::vector<std::string>& names, const std::string
 }
 
 std::string Line(std::string_view text) {
-  return std::string(text) + std::string(kCrLf);
+  return std::string(text) + kCrLf;
 }
 
+// cmd expands % even inside double quotes; doubling it keeps a path literal in a batch line.
+// CreateProcess gives % no meaning.
 std::string Quoted(const std::string& path, LineReader reader) {
-  return "\"" + (reader == LineReader::Cmd ? EscapeForBatch(path) : path) + "\"";
+  std::string quoted = "\"";
+  for (char c : path) {
+    quoted += c;
+    if (c == '%' && reader == LineReader::Cmd) quoted += '%';
+  }
+  return quoted + "\"";
 }
 
 }  // namespace
@@ -41,8 +49,7 @@ std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& reg
                              const std::string& unregisterBatPath) {
   return Line("The following batch files have been created to Register and Unregister " +
               entry.ToolTitle + " in ArcGIS 10:") +
-         Line(std::string(kArrow) + registerBatPath) +
-         Line(std::string(kArrow) + unregisterBatPath);
+         Line(kArrow + registerBatPath) + Line(kArrow + unregisterBatPath);
 }
 
 std::string BatchFailureText(const ExtensionEntry& entry, const std::string& registerLine,

@@ -5,7 +5,7 @@
 #include "batch/FolderScan.h"
 #include "batch/RichTextCheck.h"
 #include "batch/RunReport.h"
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
 
 namespace tarvic {
@@ -43,7 +43,7 @@ std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDi
                          scan.FoundRegs, options.silentTool, entryText);
       trap.At(550);
       if (created) {
-        createdList += entryText + std::string(kCrLf);
+        createdList += entryText + kCrLf;
         outcome.written.push_back(entry);
       }
       anyCreated = anyCreated || created;
@@ -56,7 +56,7 @@ std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDi
   }
 
   trap.At(570);
-  return reportText + std::string(kCrLf) + std::string(kCrLf) + VersionBanner(host.Version());
+  return reportText + kCrLf + kCrLf + VersionBanner(host.Version());
 }
 
 }  // namespace tarvic

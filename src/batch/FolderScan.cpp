@@ -1,6 +1,7 @@
 #include "batch/FolderScan.h"
 
-#include "batch/Text.h"
+#include "batch/AsciiCase.h"
+#include "batch/TextLines.h"
 
 namespace tarvic {
 
@@ -38,13 +39,11 @@ FolderScan ScanProgramFolder(Host& host) {
 
 std::string FoundFilesParagraphs(const FolderScan& scan) {
   std::string text = "Found " + std::to_string(scan.FoundRegPaths.size()) + " *.reg files in " +
-                     scan.ProgramFolder + "..." + std::string(kCrLf);
-  for (const auto& path : scan.FoundRegPaths)
-    text += std::string(kArrow) + path + std::string(kCrLf);
-  text += std::string(kCrLf) + "Found " + std::to_string(scan.FoundDllPaths.size()) +
-          " *.dll files in " + scan.ProgramFolder + "..." + std::string(kCrLf);
-  for (const auto& path : scan.FoundDllPaths)
-    text += std::string(kArrow) + path + std::string(kCrLf);
+                     scan.ProgramFolder + "..." + kCrLf;
+  for (const auto& path : scan.FoundRegPaths) text += kArrow + path + kCrLf;
+  text += kCrLf + "Found " + std::to_string(scan.FoundDllPaths.size()) + " *.dll files in " +
+          scan.ProgramFolder + "..." + kCrLf;
+  for (const auto& path : scan.FoundDllPaths) text += kArrow + path + kCrLf;
   return text;
 }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "batch/BatchFileWriter.h"
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 
 namespace tarvic {
 
@@ -64,7 +64,7 @@ std::string RegistrationCommandLine(RegistrationKind kind, const std::string& to
 
 std::string RegistrationResultLine(RegistrationKind kind, const ExtensionEntry& entry,
                                    const std::optional<ProgramResult>& result) {
-  return std::string(kArrow) + entry.ToolTitle + ": " + Outcome(kind, result);
+  return kArrow + entry.ToolTitle + ": " + Outcome(kind, result);
 }
 
 RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
@@ -73,13 +73,12 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
                                    const std::function<bool()>& stopRequested,
                                    const std::function<void(const std::string&)>& append) {
   // Each piece starts the line it adds, so that whoever shows it can end it as it pleases.
-  const std::string crLf(kCrLf);
-  append(crLf + crLf + std::string(kBanner) + crLf);
+  append(kCrLf + kCrLf + std::string(kBanner) + kCrLf);
   RegistrationTally tally;
   tally.total = entries.size();
   if (!entries.empty() && !host.IsAdministrator()) {
     tally.refused = true;
-    append(crLf + Refusal(kind));
+    append(kCrLf + Refusal(kind));
     return tally;
   }
   for (const ExtensionEntry& entry : entries) {
@@ -92,9 +91,9 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
     if (result && result->ending == ProgramResult::Ending::Exited && result->code == 0) {
       ++tally.succeeded;
     }
-    append(crLf + RegistrationResultLine(kind, entry, result));
+    append(kCrLf + RegistrationResultLine(kind, entry, result));
   }
-  append(crLf + crLf + std::to_string(tally.succeeded) + " of " + std::to_string(tally.total) +
+  append(kCrLf + kCrLf + std::to_string(tally.succeeded) + " of " + std::to_string(tally.total) +
          " " + Done(kind) + ".");
   return tally;
 }

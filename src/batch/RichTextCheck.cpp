@@ -1,16 +1,15 @@
 #include "batch/RichTextCheck.h"
 
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 
 namespace tarvic {
 
 std::string RichTextAlertText(const std::string& systemFolder) {
-  const std::string crlf(kCrLf);
-  return crlf + crlf +
+  return kCrLf + kCrLf +
          "------< ALERT >--------------------------------------------------------------------" +
-         crlf + crlf +
-         "This tool did not find the Windows file RICHTX32.OCX in the expected folder:" + crlf +
-         std::string(kArrow) + systemFolder + "richtx32.ocx" + crlf + crlf +
+         kCrLf + kCrLf +
+         "This tool did not find the Windows file RICHTX32.OCX in the expected folder:" + kCrLf +
+         kArrow + systemFolder + "richtx32.ocx" + kCrLf + kCrLf +
          "Windows 7 does not automatically include this file, so you may need to install and "
          "register it manually to prevent the Quorvane ArcGIS tools from crashing.  Please refer "
          "to the manual for instructions on how to manually install and register the RICHTX32.OCX "

@@ -1,36 +1,32 @@
 #include "batch/RunReport.h"
 
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 
 namespace tarvic {
 
-namespace {
-const std::string kNl(kCrLf);
-}  // namespace
-
 std::string LocatedAtParagraph(const std::string& regAsmPath) {
-  return "ESRIRegAsm.exe located at:" + kNl + std::string(kArrow) + regAsmPath + kNl + kNl;
+  return "ESRIRegAsm.exe located at:" + kCrLf + kArrow + regAsmPath + kCrLf + kCrLf;
 }
 
 std::string ToolNotFoundText() {
-  return "Failed to find ESRI Assembly Registry tool 'ESRIRegAsm.exe'!" + kNl + kNl +
+  return "Failed to find ESRI Assembly Registry tool 'ESRIRegAsm.exe'!" + kCrLf + kCrLf +
          "Operation cancelled...";
 }
 
 std::string SuccessSection(const std::string& createdList, const std::string& richTextAlert) {
-  return "------< BATCH FILES SUCCESSFULLY CREATED >--------------------------------" + kNl + kNl +
-         createdList +
+  return "------< BATCH FILES SUCCESSFULLY CREATED >--------------------------------" + kCrLf +
+         kCrLf + createdList +
          "If using Windows XP, you should be able to register and unregister the tools "
          "simply by double-clicking on the batch files listed above.  If using Windows Vista or "
          "Windows 7, you must right-click on the batch file and select 'Run as Administrator'." +
-         richTextAlert + kNl + kNl +
+         richTextAlert + kCrLf + kCrLf +
          "------< NOTES >--------------------------------------------------------------------" +
-         kNl + kNl;
+         kCrLf + kCrLf;
 }
 
 std::string FailureSection(const std::string& body) {
-  return "------< BATCH FILES FAILURE >--------------------------------" + kNl + kNl + body + kNl +
-         "Unable to find any Quorvane extensions to create batch files for!" + kNl;
+  return "------< BATCH FILES FAILURE >--------------------------------" + kCrLf + kCrLf + body +
+         kCrLf + "Unable to find any Quorvane extensions to create batch files for!" + kCrLf;
 }
 
 std::string VersionBanner(const AppVersion& version) {

@@ -1,6 +1,6 @@
 #include "batch/ToolLocator.h"
 
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 #include "batch/TypedToolPath.h"
 
 namespace tarvic {

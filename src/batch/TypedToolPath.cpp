@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "batch/UncPath.h"
+
 namespace tarvic {
 
 namespace {
@@ -27,11 +29,8 @@ bool HoldsForbiddenCharacter(const std::string& path) {
 // folder or drive would name another file there.
 bool IsFullyQualified(const std::string& path) {
   if (path.size() > 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\') return true;
-  if (path.rfind("\\\\", 0) != 0) return false;
-  const auto server = path.find('\\', 2);
-  if (server == std::string::npos || server == 2) return false;
-  const auto share = path.find('\\', server + 1);
-  return share != std::string::npos && share > server + 1 && share + 1 < path.size();
+  const std::size_t root = UncRootLength(path);
+  return root != 0 && root + 1 < path.size();
 }
 
 }  // namespace

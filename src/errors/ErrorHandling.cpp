@@ -1,6 +1,6 @@
 #include "errors/ErrorHandling.h"
 
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 #include "errors/SupportContact.h"
 
 namespace tarvic {

@@ -1,7 +1,8 @@
 #include "ui/frmBatch.h"
 
+#include "batch/AsciiCase.h"
 #include "batch/BatchRun.h"
-#include "batch/Text.h"
+#include "batch/UncPath.h"
 #include "errors/ErrorTrap.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
@@ -10,15 +11,6 @@ namespace tarvic {
 
 namespace {
 constexpr const char* kForm = "Error in frmBatch";
-
-// "\\server\share" of a UNC path, "" for any other path.
-std::string ShareOf(const std::string& path) {
-  if (path.rfind("\\\\", 0) != 0) return "";
-  const auto server = path.find('\\', 2);
-  if (server == std::string::npos) return "";
-  const auto share = path.find('\\', server + 1);
-  return path.substr(0, share);
-}
 
 // Failures that say the server or share itself did not answer, as opposed to a missing file.
 bool IsUnreachableShare(std::int32_t number) {
@@ -80,7 +72,7 @@ std::string frmBatch::ReturnDirValue(const std::string& strESRIPath) {
   // An existence probe only: any failure of the listing means "missing", silently. Outside a
   // remote-desktop session a \\tsclient lookup can wait seconds on the network before it fails;
   // a share that just failed that way is not asked again in the same run.
-  const std::string share = ShareOf(strESRIPath);
+  const std::string share = strESRIPath.substr(0, UncRootLength(strESRIPath));
   try {
     for (const auto& known : unreachableShares_) {
       if (!share.empty() && EqualsIgnoreCase(known, share)) return "";

@@ -1,6 +1,6 @@
 #include "ui/frmFindFile.h"
 
-#include "batch/Text.h"
+#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
 #include "errors/ErrorTrap.h"
 #include "ui/Layout.h"

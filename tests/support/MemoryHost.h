@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "BuildFacts.h"
+#include "batch/AsciiCase.h"
 #include "batch/FolderScan.h"
-#include "batch/Text.h"
 #include "host/Host.h"
 
 namespace tarvic::test {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "host/win32/Scoped.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 
@@ -46,37 +47,27 @@ class OpenedClipboard {
   ~OpenedClipboard() { CloseClipboard(); }
 };
 
-HGLOBAL CopyToGlobal(const std::wstring& text) {
+ScopedGlobal CopyToGlobal(const std::wstring& text) {
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory == nullptr) throw LastErrorFailure("Can't copy to Clipboard");
-  void* target = GlobalLock(memory);
-  if (target == nullptr) {
-    const HostFailure failure = LastErrorFailure("Can't copy to Clipboard");
-    GlobalFree(memory);
-    throw failure;
-  }
+  ScopedGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (memory.Get() == nullptr) throw LastErrorFailure("Can't copy to Clipboard");
+  void* target = GlobalLock(memory.Get());
+  if (target == nullptr) throw LastErrorFailure("Can't copy to Clipboard");
   std::memcpy(target, text.c_str(), bytes);
-  GlobalUnlock(memory);
+  GlobalUnlock(memory.Get());
   return memory;
 }
 
 }  // namespace
 
 void SetClipboardText(const std::string& text) {
-  HGLOBAL memory = CopyToGlobal(Widen(text));
+  ScopedGlobal memory = CopyToGlobal(Widen(text));
   OpenedClipboard clipboard;
-  if (!EmptyClipboard()) {
-    const HostFailure failure = LastErrorFailure("Can't empty Clipboard");
-    GlobalFree(memory);
-    throw failure;
+  if (!EmptyClipboard()) throw LastErrorFailure("Can't empty Clipboard");
+  if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
+    throw LastErrorFailure("Can't copy to Clipboard");
   }
-  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-    const HostFailure failure = LastErrorFailure("Can't copy to Clipboard");
-    GlobalFree(memory);
-    throw failure;
-  }
-  // The clipboard owns the memory from here on.
+  memory.Release();  // the clipboard owns it from here on
 }
 
 }  // namespace tarvic::win32

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
+#include "batch/UncPath.h"
+
 namespace tarvic::win32 {
 
 namespace {
@@ -11,11 +15,6 @@ constexpr std::size_t kClassicLimit = MAX_PATH - 12;
 
 bool IsDriveAbsolute(const std::wstring& path) {
   return path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
-}
-
-bool IsUnc(const std::wstring& path) {
-  return path.size() >= 2 && (path[0] == L'\\' || path[0] == L'/') &&
-         (path[1] == L'\\' || path[1] == L'/');
 }
 
 bool HasDevicePrefix(const std::wstring& path) {
@@ -37,7 +36,10 @@ std::wstring FullPath(const std::wstring& path) {
 std::wstring ForFileApi(const std::wstring& path) {
   if (path.size() <= kClassicLimit || HasDevicePrefix(path)) return path;
   if (IsDriveAbsolute(path)) return L"\\\\?\\" + FullPath(path);
-  if (IsUnc(path)) return L"\\\\?\\UNC\\" + FullPath(path).substr(2);
+  // The system reads / as \ in a UNC root too.
+  std::wstring backslashed = path;
+  std::replace(backslashed.begin(), backslashed.end(), L'/', L'\\');
+  if (UncRootLength(backslashed) != 0) return L"\\\\?\\UNC\\" + FullPath(path).substr(2);
   return path;
 }
 

@@ -3,11 +3,14 @@
 #include <vector>
 
 #include "BuildFacts.h"
+#include "batch/TextLines.h"
 #include "host/win32/BatchLineEncoding.h"
 #include "host/win32/Clipboard.h"
+#include "host/win32/FileWrite.h"
 #include "host/win32/LongPath.h"
 #include "host/win32/OpenFileDialog.h"
-#include "host/win32/ProcessIo.h"
+#include "host/win32/ParentConsole.h"
+#include "host/win32/ProgramArguments.h"
 #include "host/win32/ProgramRunner.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
@@ -36,26 +39,6 @@ BOOL CALLBACK PickOwner(HWND window, LPARAM found) {
   }
   return TRUE;
 }
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HANDLE Get() const { return handle_; }
-  // Closes now, so that a failing close is reported rather than ignored.
-  BOOL Close() {
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return CloseHandle(handle);
-  }
-
- private:
-  HANDLE handle_;
-};
 
 // Windows refuses to replace a read-only, hidden or system file, or a folder, with a new
 // ordinary file; Wine running as root opens some of them for writing. Asking the open file what
@@ -135,10 +118,10 @@ std::string Win32Host::CmdPathForm(const std::string& path) {
 
 void Win32Host::WriteLineFile(const std::string& path, const std::string& line) {
   // Encode before touching the file: a line that cannot be written must not empty it.
-  const std::string bytes = OemBytesOf(Widen(line)) + "\r\n";
+  const std::string bytes = OemBytesOf(Widen(line)) + kCrLf;
 
   // Create or open in one call; the old contents go only once the target proved ordinary.
-  FileHandle file(CreateFileW(ForFileApi(Widen(path)).c_str(), GENERIC_WRITE, 0, nullptr,
+  ScopedFile file(CreateFileW(ForFileApi(Widen(path)).c_str(), GENERIC_WRITE, 0, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
   // A file the call just made is new and empty: only one that was there can be protected or
@@ -149,12 +132,7 @@ void Win32Host::WriteLineFile(const std::string& path, const std::string& line) 
     }
     if (!SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
   }
-  DWORD written = 0;
-  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-    throw LastErrorFailure("Can't write " + path);
-  }
-  if (written != bytes.size()) throw SystemFailure(ERROR_HANDLE_DISK_FULL, "Can't write " + path);
-  if (!file.Close()) throw LastErrorFailure("Can't close " + path);
+  WriteAllAndClose(file, bytes, path);
 }
 
 int Win32Host::MsgBox(const std::string& prompt, int style, const std::string& title) {

@@ -1,4 +1,4 @@
-#include "batch/Text.h"
+#include "batch/AsciiCase.h"
 
 namespace tarvic {
 
@@ -19,16 +19,6 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
 bool EndsWithIgnoreCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
          EqualsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
-}
-
-std::string EscapeForBatch(std::string_view path) {
-  std::string out;
-  out.reserve(path.size());
-  for (char c : path) {
-    out += c;
-    if (c == '%') out += '%';
-  }
-  return out;
 }
 
 }  // namespace tarvic

@@ -12,6 +12,8 @@ TEST_CASE("Dir lists read-only files, never hidden or system files or folders, i
   TempFolder folder(true);  // and in a folder beyond the classic path limit
   // Wine accepts such a path as it is; Windows needs the prefix that lifts the limit.
   CHECK(tarvic::win32::ForFileApi(folder / L"a") == L"\\\\?\\" + folder / L"a");
+  const std::wstring share = L"\\\\srv\\share\\" + std::wstring(250, L'd');
+  CHECK(tarvic::win32::ForFileApi(share) == L"\\\\?\\UNC\\srv\\share\\" + std::wstring(250, L'd'));
   WriteBytes(folder / L"normal.dll", "x");
   WriteBytes(folder / L"readonly.dll", "x", FILE_ATTRIBUTE_READONLY);
   WriteBytes(folder / L"hidden.dll", "x", FILE_ATTRIBUTE_HIDDEN);
