@@ -42,6 +42,12 @@ std::string Outcome(RegistrationKind kind, const std::optional<ProgramResult>& r
   return "FAILED (no answer after 5 minutes)";
 }
 
+// One extension's line of the section; no result means not run.
+std::string ResultLine(RegistrationKind kind, const ExtensionEntry& entry,
+                       const std::optional<ProgramResult>& result) {
+  return kArrow + entry.ToolTitle + ": " + Outcome(kind, result);
+}
+
 std::string Refusal(RegistrationKind kind) {
   return kind == RegistrationKind::Register
              ? "Nothing was registered: registering writes to the machine's registry, so start "
@@ -60,11 +66,6 @@ std::string RegistrationCommandLine(RegistrationKind kind, const std::string& to
   }
   return RegisterLine(toolPath, dllPath, programFolder + entry.RegName, true,
                       LineReader::CreateProcess);
-}
-
-std::string RegistrationResultLine(RegistrationKind kind, const ExtensionEntry& entry,
-                                   const std::optional<ProgramResult>& result) {
-  return kArrow + entry.ToolTitle + ": " + Outcome(kind, result);
 }
 
 RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
@@ -91,7 +92,7 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
     if (result && result->ending == ProgramResult::Ending::Exited && result->code == 0) {
       ++tally.succeeded;
     }
-    append(kCrLf + RegistrationResultLine(kind, entry, result));
+    append(kCrLf + ResultLine(kind, entry, result));
   }
   append(kCrLf + kCrLf + std::to_string(tally.succeeded) + " of " + std::to_string(tally.total) +
          " " + Done(kind) + ".");

@@ -23,10 +23,6 @@ inline constexpr std::uint32_t kRegistrationTimeoutMs = 5 * 60 * 1000;
 std::string RegistrationCommandLine(RegistrationKind kind, const std::string& toolPath,
                                     const std::string& programFolder, const ExtensionEntry& entry);
 
-// One extension's line of the section, without its line break; no result means not run.
-std::string RegistrationResultLine(RegistrationKind kind, const ExtensionEntry& entry,
-                                   const std::optional<ProgramResult>& result);
-
 struct RegistrationTally {
   std::size_t succeeded = 0;
   std::size_t total = 0;
