@@ -45,9 +45,30 @@ std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
   return host.FullPathName(*line.logFile);
 }
 
-int ExitCode(const RunOutcome& outcome, const RunErrorSink& errors, const RunLog& log) {
+// After the run, when asked for and when batch files were written: each piece of the section
+// goes to the report box, while the window is open, and to the log as its call ends. Closing
+// the window starts no further call.
+std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
+                                          const RunOutcome& outcome, RunLog& log,
+                                          MainWindowScreen* window) {
+  if (!line.registration || outcome.toolMissing || outcome.written.empty()) return std::nullopt;
+  return RunRegistrations(
+      host, *line.registration, outcome.regAsmPath, outcome.programFolder, outcome.written,
+      [&] { return window != nullptr && !window->IsOpen(); },
+      [&](const std::string& piece) {
+        if (window != nullptr && window->IsOpen()) window->AppendReportText(piece);
+        log.ExtendReport(piece);
+      });
+}
+
+int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& registration,
+             const RunErrorSink& errors, const RunLog& log) {
   if (outcome.toolMissing) return exitcode::kToolNotFound;
+  if (registration && registration->refused) return exitcode::kElevationRequired;
   if (errors.Count() > 0) return exitcode::kFailureReported;
+  if (registration && registration->succeeded < registration->total) {
+    return exitcode::kRegistrationFailed;
+  }
   if (log.WriteFailed()) return exitcode::kLogNotWritten;
   if (!outcome.anyCreated) return exitcode::kNoExtension;
   return exitcode::kDone;
@@ -66,12 +87,14 @@ int RunApplication(Host& host, Desktop& desktop) {
   RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &desktop);
   frmBatch form(host, RunChannels{locate, errors, boxes}, RunOptions{line.quiet, line.toolPath});
 
+  std::optional<RegistrationTally> registration;
   if (line.quiet) {
     UnseenMainWindow window;
     form.Attach(&window);
     form.Form_Load();
     form.Attach(nullptr);
     log.WriteReport(window.ReportText());
+    registration = Register(host, line, form.Outcome(), log, nullptr);
     host.PrintToConsole(log.Text());
   } else {
     MainWindowScreen& window = desktop.OpenMainWindow(form);
@@ -81,12 +104,13 @@ int RunApplication(Host& host, Desktop& desktop) {
     form.Form_Load();
     log.WriteReport(window.ReportText());
     window.Show();
+    registration = Register(host, line, form.Outcome(), log, &window);
     window.RunUntilClosed();
     form.Attach(nullptr);
   }
   // A start without arguments is the program as it always was: it always ended with 0.
   if (arguments.empty()) return exitcode::kDone;
-  return ExitCode(form.Outcome(), errors, log);
+  return ExitCode(form.Outcome(), registration, errors, log);
 }
 
 }  // namespace tarvic

@@ -14,6 +14,13 @@ std::string Unquoted(const std::string& value) {
   return value;
 }
 
+// Registering and unregistering in one run contradict each other; the second one is refused.
+bool Choose(RegistrationKind kind, CommandLine& line) {
+  if (line.registration && *line.registration != kind) return false;
+  line.registration = kind;
+  return true;
+}
+
 // Applies one argument; false when it is no switch this program knows.
 bool Apply(const std::string& argument, CommandLine& line) {
   if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) return false;
@@ -25,6 +32,10 @@ bool Apply(const std::string& argument, CommandLine& line) {
       line.quiet = true;
     else if (name == "?")
       line.help = true;
+    else if (EqualsIgnoreCase(name, "register"))
+      return Choose(RegistrationKind::Register, line);
+    else if (EqualsIgnoreCase(name, "unregister"))
+      return Choose(RegistrationKind::Unregister, line);
     else
       return false;
     return true;
@@ -53,18 +64,25 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText() {
-  return "Usage: Tarvic_Kit.exe [/quiet] [/tool:PATH] [/log:FILE] [/?]\r\n"
+  return "Usage: Tarvic_Kit.exe [/quiet] [/register | /unregister] [/tool:PATH]\r\n"
+         "                      [/log:FILE] [/?]\r\n"
          "\r\n"
          "  /quiet      Run without any window, dialog, message box or clipboard. The batch\r\n"
          "              files call ESRIRegAsm.exe with /s, so that it shows no box either.\r\n"
+         "  /register   Then register each extension whose batch files were written, with\r\n"
+         "              ESRIRegAsm.exe, one after another; needs \"Run as administrator\".\r\n"
+         "  /unregister The same, unregistering them.\r\n"
          "  /tool:PATH  Use ESRIRegAsm.exe at PATH (fully qualified; quoted when it holds\r\n"
          "              spaces) instead of looking for it.\r\n"
          "  /log:FILE   Write the report and any error reports to FILE (UTF-8).\r\n"
          "  /?          Show this text.\r\n"
          "\r\n"
-         "Exit codes: 0 batch files written for every extension present; 1 no extension\r\n"
-         "present; 2 ESRIRegAsm.exe not found; 3 a failure was reported (see the log);\r\n"
-         "4 the log could not be written; 87 bad command line, nothing was run.\r\n";
+         "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
+         "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
+         "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
+         "registration failed, timed out or was not run; 4 the log could not be written;\r\n"
+         "1 no extension present; 0 batch files written for every extension present (and\r\n"
+         "each one registered or unregistered, when asked).\r\n";
 }
 
 std::string BadCommandLineText(const std::string& argument) {

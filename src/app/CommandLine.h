@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "batch/Registration.h"
+
 namespace tarvic {
 
 // The switches of an unattended run. Each starts with / or -, in any letter case.
@@ -12,6 +14,8 @@ struct CommandLine {
   bool help = false;
   std::optional<std::string> toolPath;
   std::optional<std::string> logFile;
+  // After the run, register (or unregister) every extension whose batch files were written.
+  std::optional<RegistrationKind> registration;
   std::string badArgument;  // the first argument that is no switch; the run must not start
   bool Bad() const { return !badArgument.empty(); }
 };

@@ -2,11 +2,15 @@
 
 namespace tarvic::exitcode {
 
-// What an unattended run ended with. Where several apply, the first in this list wins:
-// bad command line, tool not found, failure reported, log not written, nothing present, done.
+// What an unattended run ended with. Where several apply, the first in this list wins: bad
+// command line, tool not found, registration refused, failure reported, registration failed, log
+// not written, nothing present, done. 740 and 1603 are Windows' own codes for "elevation
+// required" and "fatal error during installation", which distribution systems know.
 constexpr int kBadCommandLine = 87;
 constexpr int kToolNotFound = 2;
+constexpr int kElevationRequired = 740;
 constexpr int kFailureReported = 3;
+constexpr int kRegistrationFailed = 1603;
 constexpr int kLogNotWritten = 4;
 constexpr int kNoExtension = 1;
 constexpr int kDone = 0;

@@ -30,6 +30,12 @@ void RunLog::Record(const std::string& errorReportText) noexcept {
   }
 }
 
+void RunLog::ExtendReport(const std::string& text) {
+  const std::string entry = text.substr(kCrLf.size()) + kCrLf;
+  text_ += entry;
+  Store(entry, true);
+}
+
 void RunLog::Store(const std::string& bytes, bool append) {
   if (!path_ || writeFailed_) return;
   try {

@@ -19,6 +19,9 @@ class RunLog {
   void WriteReport(const std::string& reportBoxText);
   // Never throws; a file that cannot take the report only marks the log as failed.
   void Record(const std::string& errorReportText) noexcept;
+  // The report box grew by `text`, which starts a new line: the log takes it at once, and keeps
+  // it followed by the line break that ends the report in the log.
+  void ExtendReport(const std::string& text);
 
   // The whole log as text (UTF-8, without the byte-order mark).
   const std::string& Text() const { return text_; }

@@ -21,11 +21,12 @@ std::string Line(std::string_view text) {
 }
 
 // cmd expands % even inside double quotes; doubling it keeps a path literal in a batch line.
-std::string Quoted(const std::string& cmdPath) {
+// CreateProcess gives % no meaning.
+std::string Quoted(const std::string& path, LineReader reader) {
   std::string quoted = "\"";
-  for (char c : cmdPath) {
+  for (char c : path) {
     quoted += c;
-    if (c == '%') quoted += '%';
+    if (c == '%' && reader == LineReader::Cmd) quoted += '%';
   }
   return quoted + "\"";
 }
@@ -33,13 +34,15 @@ std::string Quoted(const std::string& cmdPath) {
 }  // namespace
 
 std::string RegisterLine(const std::string& toolPath, const std::string& dllPath,
-                         const std::string& regPath, bool silent) {
-  return Quoted(toolPath) + " /p:Desktop " + Quoted(dllPath) + " /f:" + Quoted(regPath) +
-         (silent ? " /s" : "");
+                         const std::string& regPath, bool silent, LineReader reader) {
+  return Quoted(toolPath, reader) + " /p:Desktop " + Quoted(dllPath, reader) +
+         " /f:" + Quoted(regPath, reader) + (silent ? " /s" : "");
 }
 
-std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath, bool silent) {
-  return Quoted(toolPath) + " /p:Desktop /u " + Quoted(dllPath) + (silent ? " /s" : "");
+std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath, bool silent,
+                           LineReader reader) {
+  return Quoted(toolPath, reader) + " /p:Desktop /u " + Quoted(dllPath, reader) +
+         (silent ? " /s" : "");
 }
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,

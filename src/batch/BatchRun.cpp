@@ -19,6 +19,8 @@ std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDi
 
   const ToolLocation tool = LocateTool(host, channels, returnDirValue, trap, options.toolPath);
   outcome.toolMissing = !tool.ToolLocated;
+  outcome.regAsmPath = tool.RegAsmPath;
+  outcome.programFolder = scan.ProgramFolder;
 
   trap.At(500);
   const std::string richTextAlert = CheckRichTextControl(host);
@@ -40,7 +42,10 @@ std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDi
           MakeBatchFiles(host, channels.errors, entry, tool.RegAsmPath, scan.FoundDlls,
                          scan.FoundRegs, options.silentTool, entryText);
       trap.At(550);
-      if (created) createdList += entryText + kCrLf;
+      if (created) {
+        createdList += entryText + kCrLf;
+        outcome.written.push_back(entry);
+      }
       anyCreated = anyCreated || created;
     }
 

@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "batch/Catalogue.h"
 #include "batch/ToolLocator.h"
 #include "errors/ErrorTrap.h"
 #include "host/Host.h"
@@ -20,6 +22,11 @@ struct RunOptions {
 struct RunOutcome {
   bool toolMissing = false;
   bool anyCreated = false;
+  // What the registrations after the run need: the tool as located, the program folder (with
+  // its backslash) and the entries whose batch files were written, in catalogue order.
+  std::string regAsmPath;
+  std::string programFolder;
+  std::vector<ExtensionEntry> written;
 };
 
 // Steps 2 to 8 of the load handler: scan, locate the tool, check the rich-text control, write

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,14 @@ constexpr int kInformation = 64;
 constexpr int kAnswerOk = 1;
 constexpr int kAnswerCancel = 2;
 }  // namespace msgbox
+
+// What became of a program the host started and waited for.
+struct ProgramResult {
+  enum class Ending { Exited, NotStarted, TimedOut };
+  Ending ending = Ending::Exited;
+  std::uint32_t code = 0;  // the exit code once exited; the system's error number if not started
+  std::string errorText;   // the system's text for that error
+};
 
 // Every platform operation the logic uses. Any failing operation throws HostFailure.
 // All strings are UTF-8.
@@ -77,6 +86,15 @@ class Host {
   // Writes the text to the console of the process that started this one. Returns false, and
   // writes nothing, when there is none (started from Explorer or a service). Never throws.
   virtual bool PrintToConsole(const std::string& text) = 0;
+
+  // Starts `program` with exactly `commandLine` (its own quoted path first) and no console
+  // window, in `folder`, and waits for it to end, for at most `timeoutMs`, while this thread's
+  // windows go on answering. A program still running then is left to run. Never throws.
+  virtual ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
+                                   const std::string& folder, std::uint32_t timeoutMs) = 0;
+  // Whether this process holds an administrator's full token: false for a token that UAC
+  // filtered. Never throws.
+  virtual bool IsAdministrator() = 0;
 };
 
 }  // namespace tarvic

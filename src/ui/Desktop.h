@@ -16,6 +16,10 @@ class MainWindowScreen : public MainWindowView {
   virtual void Show() = 0;
   // Handles the user's input until the window is closed.
   virtual void RunUntilClosed() = 0;
+  // Adds to the end of the report box, where the user sees it come.
+  virtual void AppendReportText(const std::string& text) = 0;
+  // False once the user closed the window.
+  virtual bool IsOpen() = 0;
 };
 
 // The windows of a run with someone at the screen.

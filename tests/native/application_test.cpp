@@ -5,18 +5,25 @@ namespace tarvic::test {
 namespace {
 
 const std::string kUsage =
-    "Usage: Tarvic_Kit.exe [/quiet] [/tool:PATH] [/log:FILE] [/?]\r\n"
+    "Usage: Tarvic_Kit.exe [/quiet] [/register | /unregister] [/tool:PATH]\r\n"
+    "                      [/log:FILE] [/?]\r\n"
     "\r\n"
     "  /quiet      Run without any window, dialog, message box or clipboard. The batch\r\n"
     "              files call ESRIRegAsm.exe with /s, so that it shows no box either.\r\n"
+    "  /register   Then register each extension whose batch files were written, with\r\n"
+    "              ESRIRegAsm.exe, one after another; needs \"Run as administrator\".\r\n"
+    "  /unregister The same, unregistering them.\r\n"
     "  /tool:PATH  Use ESRIRegAsm.exe at PATH (fully qualified; quoted when it holds\r\n"
     "              spaces) instead of looking for it.\r\n"
     "  /log:FILE   Write the report and any error reports to FILE (UTF-8).\r\n"
     "  /?          Show this text.\r\n"
     "\r\n"
-    "Exit codes: 0 batch files written for every extension present; 1 no extension\r\n"
-    "present; 2 ESRIRegAsm.exe not found; 3 a failure was reported (see the log);\r\n"
-    "4 the log could not be written; 87 bad command line, nothing was run.\r\n";
+    "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
+    "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
+    "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
+    "registration failed, timed out or was not run; 4 the log could not be written;\r\n"
+    "1 no extension present; 0 batch files written for every extension present (and\r\n"
+    "each one registered or unregistered, when asked).\r\n";
 
 const std::string kBom = "\xEF\xBB\xBF";
 const std::string kListingFailed = "52\r\nDescription: Listing failed";
@@ -26,6 +33,8 @@ std::string Parsed(const std::vector<std::string>& arguments) {
   return std::string(line.quiet ? "quiet " : "") + (line.help ? "help " : "") +
          (line.toolPath ? "tool=" + *line.toolPath + " " : "") +
          (line.logFile ? "log=" + *line.logFile + " " : "") +
+         (line.registration == RegistrationKind::Register ? "register " : "") +
+         (line.registration == RegistrationKind::Unregister ? "unregister " : "") +
          (line.Bad() ? "bad:" + line.badArgument : "");
 }
 
@@ -36,6 +45,9 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
             "quiet tool=C:\\A B\\E.exe log=x.log "},
            {{"/tool:\"C:\\A B\\E.exe\""}, "tool=C:\\A B\\E.exe "},
            {{"-?", "/quiet"}, "quiet help "},
+           {{"/REGISTER", "-register"}, "register "},
+           {{"-Unregister"}, "unregister "},
+           {{"/unregister", "/register"}, "unregister bad:/register"},
            {{"/s", "/quiet", "/x"}, "quiet bad:/s"},
            {{"quiet"}, "bad:quiet"},
            {{"/log:\"\""}, "bad:/log:\"\""},

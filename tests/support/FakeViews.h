@@ -42,6 +42,8 @@ struct FakeMainWindowView : FakeForm<MainWindowScreen> {
   void RunUntilClosed() override {
     if (whileShown) whileShown();
   }
+  void AppendReportText(const std::string& text) override { reportText += text; }
+  bool IsOpen() override { return !closed; }
 };
 
 // Setting the path text fires the form's change event, as the platform does.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -35,7 +36,10 @@ class MemoryHost : public Host {
   std::set<std::string> locked, unlisted;  // exact paths that cannot be written, that never list
   std::vector<std::string> boxes;          // each as "title|style|prompt"
   int boxAnswer = msgbox::kAnswerOk;
-  bool clipboardFails = false, hasConsole = false, openFails = false;
+  bool clipboardFails = false, hasConsole = false, openFails = false, administrator = true;
+  std::vector<std::string> programCalls;                // each as "program|folder|command line"
+  std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
+  std::function<void()> whileProgramRuns;
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -91,6 +95,16 @@ class MemoryHost : public Host {
     if (hasConsole) console += text;
     return hasConsole;
   }
+  ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
+                           const std::string& folder, std::uint32_t) override {
+    programCalls.push_back(program + "|" + folder + "|" + commandLine);
+    if (whileProgramRuns) whileProgramRuns();
+    for (const auto& [library, answer] : programAnswers) {
+      if (commandLine.find("\\" + library + "\"") != std::string::npos) return answer;
+    }
+    return {};
+  }
+  bool IsAdministrator() override { return administrator; }
 
  private:
   std::string* Find(const std::string& path) {

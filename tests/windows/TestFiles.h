@@ -39,7 +39,10 @@ inline void RemoveTree(const std::wstring& path) {
     DeleteFileW(win32::ForFileApi(child).c_str());
   }
   if (find != INVALID_HANDLE_VALUE) FindClose(find);
-  RemoveDirectoryW(win32::ForFileApi(path).c_str());
+  // A child process that has just ended may hold the folder as its current one a moment longer.
+  for (int tries = 0; !RemoveDirectoryW(win32::ForFileApi(path).c_str()) && tries < 50; ++tries) {
+    Sleep(100);
+  }
 }
 
 // A fresh folder under the system's temp folder for one test, removed with all it holds; with

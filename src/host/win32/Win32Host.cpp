@@ -11,6 +11,7 @@
 #include "host/win32/OpenFileDialog.h"
 #include "host/win32/ParentConsole.h"
 #include "host/win32/ProgramArguments.h"
+#include "host/win32/ProgramRunner.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 
@@ -171,6 +172,15 @@ void Win32Host::AppendBytesFile(const std::string& path, const std::string& byte
 
 bool Win32Host::PrintToConsole(const std::string& text) {
   return PrintToParentConsole(text);
+}
+
+ProgramResult Win32Host::RunProgram(const std::string& program, const std::string& commandLine,
+                                    const std::string& folder, std::uint32_t timeoutMs) {
+  return RunProgramAndWait(Widen(program), Widen(commandLine), Widen(folder), timeoutMs);
+}
+
+bool Win32Host::IsAdministrator() {
+  return HasAdministratorToken();
 }
 
 }  // namespace tarvic::win32

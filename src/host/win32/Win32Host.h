@@ -30,6 +30,9 @@ class Win32Host : public Host {
   void WriteBytesFile(const std::string& path, const std::string& bytes) override;
   void AppendBytesFile(const std::string& path, const std::string& bytes) override;
   bool PrintToConsole(const std::string& text) override;
+  ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
+                           const std::string& folder, std::uint32_t timeoutMs) override;
+  bool IsAdministrator() override;
 
  private:
   DirListing listing_;

@@ -1,6 +1,7 @@
 #include "ui/win32/DialogKeys.h"
 
 #include "host/win32/DynamicCalls.h"
+#include "host/win32/MessagePump.h"
 
 namespace tarvic::win32 {
 
@@ -13,17 +14,6 @@ LRESULT CALLBACK DialogKeysEditProc(HWND edit, UINT message, WPARAM wParam, LPAR
   const LRESULT result = comctl32.defSubclassProc(edit, message, wParam, lParam);
   if (message == WM_GETDLGCODE) return result & ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
   return result;
-}
-
-// Our windows mark themselves as control parents; other top-level windows (tool tips) are
-// dispatched plainly.
-bool HandledAsDialogKey(MSG& message) {
-  if (message.hwnd == nullptr) return false;
-  const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  if (root == nullptr || (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) == 0) {
-    return false;
-  }
-  return IsDialogMessageW(root, &message) != FALSE;
 }
 
 }  // namespace
@@ -48,9 +38,7 @@ int RunMessageLoop(HWND until) {
       if (until != nullptr) PostQuitMessage(exitCode);
       return exitCode;
     }
-    if (HandledAsDialogKey(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    DispatchThreadMessage(message);
   }
   return 0;
 }

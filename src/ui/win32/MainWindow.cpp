@@ -97,4 +97,13 @@ void MainWindow::SetReportText(const std::string& text) {
   }
 }
 
+void MainWindow::AppendReportText(const std::string& text) {
+  // Only the new text goes in, so a long report is not copied again for each line; putting the
+  // caret at the end scrolls the new line into view.
+  const HWND report = Item(IDC_TXTREPORT);
+  const LRESULT end = GetWindowTextLengthW(report);
+  SendMessageW(report, EM_SETSEL, end, end);
+  SendMessageW(report, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
 }  // namespace tarvic::win32

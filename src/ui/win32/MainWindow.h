@@ -21,6 +21,8 @@ class MainWindow : public FormWindow<MainWindowScreen> {
 
   void Show() override;
   void RunUntilClosed() override;
+  void AppendReportText(const std::string& text) override;
+  bool IsOpen() override { return window_ != nullptr; }
 
   std::string ReportText() override;
   void SetReportText(const std::string& text) override;

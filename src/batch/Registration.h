@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch/Catalogue.h"
+#include "host/Host.h"
+
+namespace tarvic {
+
+enum class RegistrationKind { Register, Unregister };
+
+// How long one call of the tool may take before the run gives up waiting for it.
+inline constexpr std::uint32_t kRegistrationTimeoutMs = 5 * 60 * 1000;
+
+// The tool's command line for one extension: its batch line, rebuilt from the real long paths
+// for CreateProcess, ending in /s. The tool so gets the same arguments as from a quiet run's
+// batch file, without cmd in between; only where the batch file must fall back to an 8.3 name
+// (a path the console code page cannot hold) does it get the long name of the same file.
+std::string RegistrationCommandLine(RegistrationKind kind, const std::string& toolPath,
+                                    const std::string& programFolder, const ExtensionEntry& entry);
+
+struct RegistrationTally {
+  std::size_t succeeded = 0;
+  std::size_t total = 0;
+  bool refused = false;  // not an administrator: nothing was run
+};
+
+// Runs the tool for each entry in turn, one call ending before the next starts, and hands the
+// section that tells the result to `append` in pieces as it grows, each starting with the line
+// break before it: its banner first, each entry's line as its call ends, the summary last. Before
+// each call it asks `stopRequested`; once that says yes, the remaining entries are not run. Without
+// an administrator's token nothing is run and the section says why.
+RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
+                                   const std::string& programFolder,
+                                   const std::vector<ExtensionEntry>& entries,
+                                   const std::function<bool()>& stopRequested,
+                                   const std::function<void(const std::string&)>& append);
+
+}  // namespace tarvic

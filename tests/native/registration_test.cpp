@@ -1,0 +1,110 @@
+#include "batch/Registration.h"
+#include "RunFixture.h"
+
+namespace tarvic::test {
+namespace {
+
+using Ending = ProgramResult::Ending;
+const std::string kHead = "\r\n\r\n------< REGISTRATION >" + std::string(61, '-') + "\r\n\r\n";
+
+// Closed while the seventh call runs: it ends, the eighth never starts. Each line arrives as
+// its call ends, not with the last one.
+TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
+  MemoryHost host;
+  host.programAnswers = {
+      {"PointImport.dll", {Ending::Exited, 5, ""}},
+      {"road_checker.dll", {Ending::Exited, 0x80000000, ""}},
+      {"WellLogs.dll", {Ending::Exited, 0x8007000E, ""}},
+      {"NoiseBuffer.dll", {Ending::NotStarted, 193, "T.exe is not a valid Win32 application."}},
+      {"SnowGrid.dll", {Ending::TimedOut, 0, ""}}};
+  std::string text;
+  std::vector<std::size_t> callsBefore;
+  const auto& catalogue = ExtensionCatalogue();
+  const RegistrationTally tally = RunRegistrations(
+      host, RegistrationKind::Register, "C:\\T.exe", kFolder,
+      {catalogue.begin(), catalogue.begin() + 8}, [&] { return host.programCalls.size() >= 7; },
+      [&](const std::string& piece) {
+        text += piece;
+        callsBefore.push_back(host.programCalls.size());
+      });
+  EXPECT_EQ(text, kHead +
+                      "  --> Parcel Numbering Tools: registered\r\n"
+                      "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 5)\r\n"
+                      "  --> Field Crew Scheduler: registered\r\n"
+                      "  --> Road Centreline Checker: FAILED (ESRIRegAsm.exe exit code 2147483648 "
+                      "/ 0x80000000)\r\n"
+                      "  --> Well Log Viewer: FAILED (ESRIRegAsm.exe exit code 2147942414 / "
+                      "0x8007000E)\r\n"
+                      "  --> Noise Buffer Tools: FAILED (could not start: 193 T.exe is not a valid "
+                      "Win32 application.)\r\n"
+                      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
+                      "  --> Bridge Index: not run\r\n\r\n2 of 8 registered.");
+  EXPECT_EQ(callsBefore, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 7, 7}));
+  EXPECT_EQ(tally.succeeded, 2u);
+  EXPECT_EQ(tally.total, 8u);
+}
+
+// Without an administrator's full token nothing is run, and the section says why; the batch
+// files are written all the same.
+TEST_F(RunTest, RegistrationWithoutAdministratorRunsNothing) {
+  AddRow(1);
+  host.administrator = false;
+  EXPECT_EQ(Start({"/quiet", "/register"}), 740);
+  EXPECT_TRUE(host.programCalls.empty());
+  EXPECT_EQ(host.BatchFiles().size(), 2u);
+  EXPECT_TRUE(host.console.ends_with(kHead +
+                                     "Nothing was registered: registering writes to the "
+                                     "machine's registry, so start Tarvic_Kit.exe with \"Run as "
+                                     "administrator\".\r\n"));
+}
+
+// The window shows first; the box gains each line as its call ends. Closed during the second
+// call, it starts no third; the log is completed and the run ends with the failure's code.
+TEST_F(RunTest, ClosingTheWindowStopsTheRegistrations) {
+  AddRow(1), AddRow(2), AddRow(3);
+  std::string boxDuringSecondCall;
+  host.whileProgramRuns = [&] {
+    EXPECT_TRUE(desktop.window.shown);
+    if (host.programCalls.size() < 2) return;
+    boxDuringSecondCall = desktop.window.reportText;
+    desktop.form->cmdClose_Click();
+  };
+  EXPECT_EQ(Start({"/register", "/log:run.log"}), 1603);
+  EXPECT_EQ(host.programCalls.size(), 2u);
+  EXPECT_TRUE(boxDuringSecondCall.ends_with(kHead + "  --> Parcel Numbering Tools: registered"));
+  EXPECT_TRUE(host.Contents("C:\\Start\\run.log")
+                  .ends_with(kHead +
+                             "  --> Parcel Numbering Tools: registered\r\n"
+                             "  --> Survey Point Import: registered\r\n"
+                             "  --> Field Crew Scheduler: not run\r\n\r\n2 of 3 registered.\r\n"));
+}
+
+// Where several apply the first wins: tool missing, refused, trapped failure, registration
+// failed, log not written, nothing present. Nothing to register needs no administrator.
+TEST_F(RunTest, RegistrationExitCodesTakeTheirPlaceInTheOrder) {
+  struct Case {
+    bool row, tool, administrator, trapped, toolFails, lockedLog;
+    int exitCode;
+  };
+  for (const auto& c : std::vector<Case>{{true, false, false, false, false, false, 2},
+                                         {false, true, false, false, false, false, 1},
+                                         {true, true, false, true, false, false, 740},
+                                         {true, true, true, true, true, false, 3},
+                                         {true, true, true, false, true, true, 1603},
+                                         {true, true, true, false, false, true, 4}}) {
+    host = MemoryHost();
+    if (c.row) AddRow(1);
+    if (c.tool) host.AddFile(kFirstCandidate);
+    host.administrator = c.administrator;
+    if (c.trapped) {  // the second row's batch file cannot be written: reported, not run
+      AddRow(2);
+      host.locked.insert(kFolder + "Register_Survey_Point_Import.bat");
+    }
+    if (c.toolFails) host.programAnswers["ParcelNum.dll"] = {Ending::Exited, 1, ""};
+    if (c.lockedLog) host.locked.insert("C:\\Start\\l");
+    EXPECT_EQ(Start({"/quiet", "/register", "/log:l"}), c.exitCode);
+  }
+}
+
+}  // namespace
+}  // namespace tarvic::test

@@ -1,0 +1,59 @@
+#include "TestFiles.h"
+#include "host/win32/Utf16.h"
+#include "host/win32/Win32Host.h"
+
+using namespace tarvic::testing;
+using tarvic::ProgramResult;
+using tarvic::win32::Narrow;
+
+namespace {
+
+// The child program built beside these tests (child/ProgramChild.cpp).
+std::string ChildPath() {
+  wchar_t path[MAX_PATH] = {};
+  std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  return Narrow(self.substr(0, self.rfind(L'\\') + 1) + L"tarvic_windows_child.exe");
+}
+
+}  // namespace
+
+TEST_CASE(
+    "A file that is no program, or no file at all, is not started: the system's number and text") {
+  TempFolder folder;
+  WriteBytes(folder / L"fake.exe", "This is a text file.\r\n");
+  for (const auto& [name, error] : {std::pair{L"fake.exe", 193u}, {L"missing.exe", 2u}}) {
+    const std::string program = Narrow(folder / name);
+    const ProgramResult result = tarvic::win32::Win32Host().RunProgram(
+        program, "\"" + program + "\"", Narrow(folder / L""), 10000);
+    CAPTURE(program);
+    CHECK((result.ending == ProgramResult::Ending::NotStarted && result.code == error));
+    CHECK_FALSE(result.errorText.empty());
+    CHECK(result.errorText.find("%1") == std::string::npos);  // the file is named instead
+  }
+}
+
+// What a program the host starts is handed, and what comes back when it ends, the end-to-end tests
+// show with the stand-in tool.
+TEST_CASE("A program still running at the time limit is left running; windows answered meanwhile") {
+  TempFolder temp;
+  const std::string child = ChildPath();
+  const HWND edit = CreateWindowW(L"EDIT", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  PostMessageW(edit, WM_CHAR, L'x', 0);
+  PostQuitMessage(3);
+
+  const DWORD start = GetTickCount();
+  const ProgramResult result = tarvic::win32::Win32Host().RunProgram(
+      child, "\"" + child + "\" 3000", Narrow(temp / L""), 300);
+  CHECK(GetTickCount() - start < 2500);
+  CHECK(result.ending == ProgramResult::Ending::TimedOut);
+  CHECK(GetWindowTextLengthW(edit) == 1);  // the key posted to it was dispatched
+  MSG message;  // the quit request is still there for the program's own loop
+  CHECK((PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && message.wParam == 3));
+  DestroyWindow(edit);
+
+  bool ended = false;
+  for (int i = 0; i < 100 && !ended; ++i, Sleep(100)) {
+    ended = GetFileAttributesW((temp / L"child.end").c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  CHECK(ended);  // and in the folder it was started in
+}
