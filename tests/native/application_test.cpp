@@ -46,15 +46,12 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
            {{"/tool:\"C:\\A B\\E.exe\""}, "tool=C:\\A B\\E.exe "},
            {{"-?", "/quiet"}, "quiet help "},
            {{"/REGISTER", "-register"}, "register "},
-           {{"-Unregister"}, "unregister "},
            {{"/unregister", "/register"}, "unregister bad:/register"},
            {{"/s", "/quiet", "/x"}, "quiet bad:/s"},
            {{"quiet"}, "bad:quiet"},
            {{"/log:\"\""}, "bad:/log:\"\""},
            {{"/log"}, "bad:/log"},
            {{"/quiet:yes"}, "bad:/quiet:yes"},
-           {{"/"}, "bad:/"},
-           {{"/h"}, "bad:/h"},
            {{""}, "bad:\"\""}}) {
     EXPECT_EQ(Parsed(arguments), expected);
   }
@@ -132,31 +129,41 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
   EXPECT_EQ(host.boxes.size(), 2u);
 }
 
-// The first code that applies wins: tool missing, failure reported, log not written, nothing
-// present. The trapped failure is the rich-text check's, which comes after the tool is located.
+// The whole order, 87 > 2 > 740 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
+// after its own. The trapped failure is the second row's batch file, which cannot be written.
 TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
   struct Case {
     std::vector<std::string> arguments;
-    bool row, tool, trapped, lockedLog;
+    bool row, tool, administrator, trapped, toolFails, lockedLog;
     int exitCode;
   };
-  for (const auto& c :
-       std::vector<Case>{{{"/quiet", "/log:l"}, true, false, true, true, 2},
-                         {{"/quiet", "/tool:C:\\Tools\\"}, true, true, false, false, 2},
-                         {{"/quiet", "/log:l"}, true, true, true, true, 3},
-                         {{"/quiet", "/log:l"}, false, true, false, true, 4},
-                         {{"/quiet"}, false, true, false, false, 1},
-                         {{"/quiet", "/tool:C:\\Tools\\R.exe"}, true, false, false, false, 0},
-                         {{"/log:l"}, true, true, false, false, 0},
-                         {{}, false, true, false, false, 0}}) {
+  const std::vector<std::string> reg = {"/quiet", "/register", "/log:l"};
+  for (const auto& c : std::vector<Case>{
+           {{"/quiet", "/register", "/x", "/log:l"}, true, false, false, true, true, true, 87},
+           {reg, true, false, false, true, true, true, 2},
+           {{"/quiet", "/tool:C:\\Tools\\"}, true, true, true, false, false, false, 2},
+           {reg, true, true, false, true, true, true, 740},
+           {reg, false, true, false, false, false, false, 1},  // nothing to register: no refusal
+           {reg, true, true, true, true, true, true, 3},
+           {reg, true, true, true, false, true, true, 1603},
+           {{"/quiet", "/log:l"}, false, true, true, false, false, true, 4},
+           {{"/quiet"}, false, true, true, false, false, false, 1},
+           {{"/quiet", "/tool:C:\\Tools\\R.exe"}, true, false, true, false, false, false, 0},
+           {{"/log:l"}, true, true, true, false, false, false, 0},
+           {{}, false, true, true, false, false, false, 0}}) {
     host = MemoryHost();
     host.AddFile("C:\\Tools\\R.exe");
     desktop.locateAnswers = {"C:\\Tools\\R.exe"};  // a dialog shown by mistake would find the tool
     if (c.row) AddRow(1);
     if (c.tool) host.AddFile(kFirstCandidate);
-    if (c.trapped) host.failingListings = {{"\\syswow64\\", 52}};  // WinDir is unset
+    host.administrator = c.administrator;
+    if (c.trapped) {
+      AddRow(2);
+      host.locked.insert(kFolder + "Register_Survey_Point_Import.bat");
+    }
+    if (c.toolFails) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
     if (c.lockedLog) host.locked.insert("C:\\Start\\l");
-    EXPECT_EQ(Start(c.arguments), c.exitCode) << c.arguments.size() << c.row << c.tool;
+    EXPECT_EQ(Start(c.arguments), c.exitCode) << c.exitCode << c.row << c.tool << c.trapped;
     // Only a quiet run prints its log: a window already shows the report.
     EXPECT_EQ(host.console.empty(), c.arguments.empty() || c.arguments[0] != "/quiet");
   }

@@ -79,32 +79,5 @@ TEST_F(RunTest, ClosingTheWindowStopsTheRegistrations) {
                              "  --> Field Crew Scheduler: not run\r\n\r\n2 of 3 registered.\r\n"));
 }
 
-// Where several apply the first wins: tool missing, refused, trapped failure, registration
-// failed, log not written, nothing present. Nothing to register needs no administrator.
-TEST_F(RunTest, RegistrationExitCodesTakeTheirPlaceInTheOrder) {
-  struct Case {
-    bool row, tool, administrator, trapped, toolFails, lockedLog;
-    int exitCode;
-  };
-  for (const auto& c : std::vector<Case>{{true, false, false, false, false, false, 2},
-                                         {false, true, false, false, false, false, 1},
-                                         {true, true, false, true, false, false, 740},
-                                         {true, true, true, true, true, false, 3},
-                                         {true, true, true, false, true, true, 1603},
-                                         {true, true, true, false, false, true, 4}}) {
-    host = MemoryHost();
-    if (c.row) AddRow(1);
-    if (c.tool) host.AddFile(kFirstCandidate);
-    host.administrator = c.administrator;
-    if (c.trapped) {  // the second row's batch file cannot be written: reported, not run
-      AddRow(2);
-      host.locked.insert(kFolder + "Register_Survey_Point_Import.bat");
-    }
-    if (c.toolFails) host.programAnswers["ParcelNum.dll"] = {Ending::Exited, 1, ""};
-    if (c.lockedLog) host.locked.insert("C:\\Start\\l");
-    EXPECT_EQ(Start({"/quiet", "/register", "/log:l"}), c.exitCode);
-  }
-}
-
 }  // namespace
 }  // namespace tarvic::test
