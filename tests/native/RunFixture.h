@@ -16,8 +16,7 @@ namespace tarvic::test {
 inline const std::string kNl = "\r\n", kFolder = "C:\\Ext\\";
 inline const std::string kFirstCandidate =
     "C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe";
-// The version as reports show it (major.minor.revision), stated here only: a wrong digit in the
-// build's version fails every report and log comparison.
+// Stated here only: a wrong digit in the build's version fails every report and log comparison.
 inline const std::string kVersionShown = "1.0.39";
 inline const std::string kVersionBanner =
     "------< Tarvic v. " + kVersionShown + ">" + std::string(68, '-');
@@ -32,8 +31,7 @@ inline std::string Report(const std::string& at, const std::string& error, bool 
          "] if you have problems with this tool." +
          (quiet ? "" : "\r\nUse [Control]-V to paste this error information into your email.");
 }
-// The catalogue as users and the README know it, in its order: title, library, registry script,
-// and the stem of its batch files, Register_STEM.bat and Unregister_STEM.bat.
+// The catalogue as users know it, in order: title, library, script, stem of its batch files.
 struct Row {
   const char *title, *dll, *reg, *stem;
   std::string RegisterBat() const { return "Register_" + std::string(stem) + ".bat"; }
@@ -68,8 +66,7 @@ inline const std::vector<Row> kCatalogue = {
      "Marrowby_Orchard_Tool"},
 };
 
-// The channels of a run at a screen, as the application makes them: boxes and the clipboard
-// on the host, the locate dialog on a fake desktop.
+// A run's channels at a screen, the locate dialog on a fake desktop.
 struct ScreenChannels {
   explicit ScreenChannels(MemoryHost& host)
       : log(host, std::nullopt),
@@ -99,13 +96,11 @@ class RunTest : public ::testing::Test {
     host.AddFile(kFolder + row.dll);
     host.AddFile(kFolder + row.reg);
   }
-  // Starts the program with these arguments as its entry point does; returns its exit code.
   int Start(std::vector<std::string> arguments, bool console = true) {
     host.arguments = std::move(arguments);
     host.hasConsole = console;
     return RunApplication(host, desktop);
   }
-  // The load handler alone, on a window at the screen; returns the report box.
   std::string Run() {
     form.Form_Load();
     return view.reportText;

@@ -6,8 +6,7 @@
 namespace tarvic::test {
 namespace {
 
-const ExtensionEntry kParcel = {"Parcel Numbering Tools", "ParcelNum.dll", "ParcelNum.reg",
-                                "Register_Parcel_Numbering.bat", "Unregister_Parcel_Numbering.bat"};
+const ExtensionEntry& kParcel = ExtensionCatalogue()[0];
 
 // The catalogue's letter case is written, not the disk's; % is doubled, as cmd expands it even
 // inside quotes; a path the console code page cannot hold goes in its 8.3 form.

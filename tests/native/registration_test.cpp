@@ -7,8 +7,8 @@ namespace {
 using Ending = ProgramResult::Ending;
 const std::string kHead = "\r\n\r\n------< REGISTRATION >" + std::string(61, '-') + "\r\n\r\n";
 
-// Closed while the seventh call runs: it ends, the eighth never starts. Each line arrives as
-// its call ends, not with the last one.
+// Stopped while the seventh call runs: it ends, the eighth never starts. That each line arrives
+// as its call ends is pinned through the window below.
 TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
   MemoryHost host;
   host.programAnswers = {
@@ -18,15 +18,11 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
       {"NoiseBuffer.dll", {Ending::NotStarted, 193, "T.exe is not a valid Win32 application."}},
       {"SnowGrid.dll", {Ending::TimedOut, 0, ""}}};
   std::string text;
-  std::vector<std::size_t> callsBefore;
   const auto& catalogue = ExtensionCatalogue();
-  const RegistrationTally tally = RunRegistrations(
+  RunRegistrations(
       host, RegistrationKind::Register, "C:\\T.exe", kFolder,
       {catalogue.begin(), catalogue.begin() + 8}, [&] { return host.programCalls.size() >= 7; },
-      [&](const std::string& piece) {
-        text += piece;
-        callsBefore.push_back(host.programCalls.size());
-      });
+      [&](const std::string& piece) { text += piece; });
   EXPECT_EQ(text, kHead +
                       "  --> Parcel Numbering Tools: registered\r\n"
                       "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 5)\r\n"
@@ -39,9 +35,6 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
                       "Win32 application.)\r\n"
                       "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
                       "  --> Bridge Index: not run\r\n\r\n2 of 8 registered.");
-  EXPECT_EQ(callsBefore, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 7, 7}));
-  EXPECT_EQ(tally.succeeded, 2u);
-  EXPECT_EQ(tally.total, 8u);
 }
 
 // Without an administrator's full token nothing is run, and the section says why; the batch
