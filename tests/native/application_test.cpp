@@ -107,6 +107,7 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
   EXPECT_EQ(Start({"/log:run.log"}), 3);
   EXPECT_EQ(logWhenShown, kBom + desktop.window.reportText + kNl);
   EXPECT_EQ(host.Contents("C:\\Start\\run.log"), logWhenShown + kNl + copyFailed + kNl);
+  EXPECT_EQ(host.boxes.size(), 1u);  // the busy clipboard did not hide the report
 
   host = MemoryHost();  // no tool: the dialog opens, and its Browse fails
   AddRow(1);

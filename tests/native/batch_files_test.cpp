@@ -81,7 +81,6 @@ TEST_F(RunTest, EveryRowWritesItsBatchFilesInCatalogueOrder) {
   EXPECT_NE(report.find(listed), std::string::npos);
 }
 
-// An entry that fails is reported and loses only its row.
 TEST_F(RunTest, AFailingEntryLosesOnlyItsRow) {
   for (int row = 1; row <= 3; ++row) AddRow(row);
   host.locked = {kFolder + "Unregister_Parcel_Numbering.bat",
