@@ -58,7 +58,6 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
 }
 
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
-// A bad line first names what was not understood.
 TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
   for (const auto& [arguments, console, exitCode, shown] :
        std::vector<std::tuple<std::vector<std::string>, bool, int, std::string>>{

@@ -14,8 +14,7 @@ struct Dialog {
   FakeFindFileView view;
 };
 
-// Closing by the close box leaves the answer given at load; the form is centred at the height it
-// was designed with, then shrunk to its buttons.
+// Closing by the close box leaves the answer given at load.
 TEST(FindFileDialog, LoadsCentredWithInstructionsAnEmptyPathAndTheAnswerCancel) {
   Dialog d;
   EXPECT_EQ(d.view.instructions,
@@ -34,8 +33,6 @@ TEST(FindFileDialog, LoadsCentredWithInstructionsAnEmptyPathAndTheAnswerCancel) 
   EXPECT_EQ(Dialog(397.5).view.height, 3473.0);
 }
 
-// OK is enabled for any text and hands it back unchanged; Browse fills the path, and a cancelled
-// browse empties it.
 TEST(FindFileDialog, ButtonsHandBackWhatWasTypedOrChosen) {
   Dialog d;
   d.host.openAnswer = "D:\\A B\\ESRIRegAsm.exe";

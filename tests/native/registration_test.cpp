@@ -51,8 +51,6 @@ TEST_F(RunTest, RegistrationWithoutAdministratorRunsNothing) {
                                      "administrator\".\r\n"));
 }
 
-// The window shows first; the box gains each line as its call ends. Closed during the second
-// call, it starts no third; the log is completed and the run ends with the failure's code.
 TEST_F(RunTest, ClosingTheWindowStopsTheRegistrations) {
   AddRow(1), AddRow(2), AddRow(3);
   std::string boxDuringSecondCall;

@@ -14,7 +14,6 @@ std::string ProblemBox(const std::string& path) {
          "Click 'OK' to specify another file location, or 'Cancel' to exit...";
 }
 
-// Locates with frmBatch's silent probe and a locate dialog that answers as scripted.
 ToolLocation Locate(MemoryHost& host, std::deque<std::string> answers = {}) {
   ScreenChannels screen(host);
   screen.desktop.locateAnswers = std::move(answers);
