@@ -12,7 +12,7 @@
 
 inline const std::string kStandinExe = FromScript("TARVIC_E2E_STANDIN");  // logs beside itself
 
-// Asks the test script for what only the Unix side can do ("fresh", "lock", "fill", "shot").
+// Asks the test script for what only the Unix side can do ("fresh", "lock", "shot").
 inline bool AskHost(const std::string& request) {
   const std::string work = FromScript("TARVIC_E2E_WORK") + "\\host-";
   DeleteFileW(Wide(work + "reply").c_str());

@@ -20,17 +20,3 @@ TEST_CASE("an unwritable program folder: one error report per entry and nothing 
   CHECK(FilesIn(kit.path, "*") == before);
   CloseExpectingExit0(app, main);
 }
-
-TEST_CASE("a program folder of 100000 files") {
-  KitFolder kit("large");
-  REQUIRE(AskHost("fill large 100000"));
-  App app(kit.Exe());
-  TypeToolPath(app, kStandinExe);
-  HWND main = Shown(app, TARVIC_BATCH_CLASS);
-  CHECK(BatchFilesIn(kit.path) == ExpectedBatchFiles(kStandinExe, kit));
-  EmptyTheClipboard();
-  Click(main, IDC_CMDCOPY);
-  CHECK(ClipboardText(3000) == ItemText(main, IDC_TXTREPORT));
-  CloseExpectingExit0(app, main);
-  AskHost("fresh large");
-}
