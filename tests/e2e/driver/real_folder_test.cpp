@@ -30,7 +30,8 @@ TEST_CASE("batch files run by cmd hand over the exact arguments") {
   KitFolder tools("Tool 50% & (Co) caf\xC3\xA9", {});
   WriteBytes(tools.path + "ESRIRegAsm.exe", FileText(kStandinExe));
   const std::string typed = tools.path + "esriregasm.EXE";
-  for (const char* name : {"Kit (x86) & R^D 100% caf\xC3\xA9", "Kit \xE2\x98\x83 \xCE\xA9 ^&"}) {
+  for (const std::string name :
+       {"Kit (x86) & R^D 100% caf\xC3\xA9", "Kit \xE2\x98\x83 \xCE\xA9 ^&"}) {
     CAPTURE(name);
     KitFolder kit(name);
     App app(kit.Exe());
