@@ -11,12 +11,8 @@ host_answer() {
   case "$verb" in
     # Root may write anywhere; only an immutable folder refuses new files.
     lock) chattr +i "$dir" ;;
-    # Clearing 100000 files through Wine would take minutes.
     fresh) [[ "$arg" != "" && "$arg" != *..* && "$arg" != */* ]] &&
       { chattr -i "$dir" 2>/dev/null; rm -rf "$dir" && mkdir -p "$dir"; } ;;
-    # fill <folder> <count>: n000001.txt and so on, one in a hundred a .dll or a .reg.
-    fill) cd "${dir% *}" && seq -f 'n%06g' "${arg##* }" |
-      awk '{ print $0 (NR % 200 == 0 ? ".dll" : NR % 200 == 100 ? ".reg" : ".txt") }' | xargs touch ;;
     shot) dir="${TARVIC_E2E_SHOTS:-$TARVIC_E2E_WORK}" &&
       mkdir -p "$dir" && import -window root "$dir/$arg.png" ;;
     *) false ;;

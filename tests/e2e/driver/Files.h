@@ -16,10 +16,10 @@ inline std::wstring Wide(const std::string& utf8) {
   return out;
 }
 
-inline std::string Narrow(const std::wstring& wide, UINT codePage = CP_UTF8) {
+inline std::string Narrow(const std::wstring& wide) {
   std::string out(wide.size() * 3, '\0');
-  out.resize(WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()),
-                                 out.data(), static_cast<int>(out.size()), nullptr, nullptr));
+  out.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(),
+                                 static_cast<int>(out.size()), nullptr, nullptr));
   return out;
 }
 
@@ -42,7 +42,6 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(std::filesystem::path(Wide(path)), std::ios::binary) << bytes;
 }
 
-// Name and bytes of each file of a folder (ending in a backslash) that matches the pattern.
 inline std::map<std::string, std::string> FilesIn(const std::string& folder,
                                                   const std::string& pattern) {
   std::map<std::string, std::string> files;

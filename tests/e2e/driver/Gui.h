@@ -1,8 +1,7 @@
 #pragma once
 
-// The program's windows, worked through ordinary messages. Every wait polls with a limit and every
-// message sent has one, so a missing window or a hung program fails a check instead of stalling
-// the run.
+// The program's windows, worked through ordinary messages. Every wait and message sent has a
+// limit, so a missing window or a hung program fails a check instead of stalling the run.
 #include <windows.h>
 
 #include "Files.h"
@@ -18,7 +17,6 @@ bool PollUntil(int timeoutMs, Done done) {
   return true;
 }
 
-// A visible top-level window of the process, of the class when one is given.
 inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
   for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
        w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
@@ -94,7 +92,6 @@ inline void EmptyTheClipboard() {
   OpenTheClipboard() && EmptyClipboard() && CloseClipboard();
 }
 
-// The clipboard's text, waiting up to waitMs for some to arrive.
 inline std::string ClipboardText(int waitMs = 0) {
   std::string text;
   PollUntil(waitMs, [&] {

@@ -1,7 +1,6 @@
 #pragma once
 
-// The program under test in a folder of its own, the test script's help, and what the batch
-// files must hold.
+// The program under test in a folder of its own, the test script's help, what the tool receives.
 #include <doctest.h>
 
 #include <cstdio>
@@ -12,7 +11,7 @@
 
 inline const std::string kStandinExe = FromScript("TARVIC_E2E_STANDIN");  // logs beside itself
 
-// Asks the test script for what only the Unix side can do ("fresh", "lock", "fill", "shot").
+// Asks the test script for what only the Unix side can do ("fresh", "lock", "shot").
 inline bool AskHost(const std::string& request) {
   const std::string work = FromScript("TARVIC_E2E_WORK") + "\\host-";
   DeleteFileW(Wide(work + "reply").c_str());
@@ -28,9 +27,8 @@ inline bool AskHost(const std::string& request) {
   return reply.starts_with("ok");
 }
 
-// A fresh folder straight under the work folder holding a copy of Tarvic_Kit.exe, the library
-// and registry script of each catalogue row named by its stem, and the DLLs of the folder that
-// TARVIC_E2E_PLANTED names, if any.
+// A fresh folder under the work folder holding a copy of Tarvic_Kit.exe, the library and script of
+// each catalogue row named by its stem, and the DLLs of TARVIC_E2E_PLANTED's folder, if any.
 struct KitFolder {
   explicit KitFolder(const std::string& name, const std::vector<std::string>& rows = {"ParcelNum"})
       : path(FromScript("TARVIC_E2E_WORK") + "\\" + name + "\\") {
@@ -76,26 +74,34 @@ inline void CloseExpectingExit0(App& app, HWND main) {
   CHECK(app.WaitExit() == 0);
 }
 
-inline constexpr const char* kBatchFiles[] = {"Register_*.bat", "Unregister_*.bat"};
-
-// The register and then the unregister batch files of a folder, byte for byte.
-inline std::string BatchFilesIn(const std::string& folder) {
-  std::string all;
-  for (const char* kind : kBatchFiles) {
-    for (const auto& [name, bytes] : FilesIn(folder, kind)) all += bytes;
-  }
-  return all;
+// The calls the stand-in in toolFolder logged since the last look, each as "TOOL|ARG|ARG...".
+inline std::string ToolCalls(const std::string& toolFolder) {
+  const std::string calls = FileText(toolFolder + "ESRIRegAsm.log");
+  DeleteFileW(Wide(toolFolder + "ESRIRegAsm.log").c_str());
+  return calls.starts_with("<no file") ? "" : calls;
 }
 
-// Runs them through cmd, as the user will; returns what the stand-in in toolFolder logged.
+// Runs a folder's batch files through cmd as the user will; returns what the stand-in logged.
 inline std::string ToolCallsOfBatchFiles(const std::string& folder, const std::string& toolFolder) {
-  DeleteFileW(Wide(toolFolder + "ESRIRegAsm.log").c_str());
-  for (const char* kind : kBatchFiles) {
+  ToolCalls(toolFolder);
+  for (const char* kind : {"Register_*.bat", "Unregister_*.bat"}) {
     for (const auto& [name, bytes] : FilesIn(folder, kind)) {
       CHECK(App("cmd.exe", "/c " + name, folder).WaitExit(20000) == 0);
     }
   }
-  return FileText(toolFolder + "ESRIRegAsm.log");
+  return ToolCalls(toolFolder);
+}
+
+// A quiet run is started by a deployment system with nobody at the screen: it must show nothing
+// at any moment, so its windows are looked for all the while it runs.
+inline long ExitCodeUnseen(App& app) {
+  HWND shown = nullptr;
+  PollUntil(20000, [&] {
+    shown = shown ? shown : VisibleWindow(app.info.dwProcessId);
+    return app.WaitExit(0) != -1;
+  });
+  CHECK_MESSAGE(!shown, "a window showed");
+  return app.WaitExit(0);
 }
 
 // cmd reads a batch file in the console's code page: a path goes in as it is when it fits there,
@@ -109,25 +115,7 @@ inline std::string CmdForm(const std::string& path) {
   return Narrow(shortPath);
 }
 
-// The two lines of the ParcelNum row: "TOOL" /p:Desktop "DLL" /f:"REG" and "TOOL" /p:Desktop /u
-// "DLL", then /s when silent. A batch file holds them with % doubled, for cmd would expand a lone
-// one even inside quotes, in the console's code page.
-inline std::string ExpectedBatchFiles(const std::string& tool, const KitFolder& kit,
-                                      bool silent = false) {
-  const std::string t = "\"" + CmdForm(tool) + "\"", s = silent ? " /s" : "";
-  const std::string dll = "\"" + CmdForm(kit.path + "ParcelNum.dll") + "\"";
-  std::string all;
-  for (const std::string& line :
-       {t + " /p:Desktop " + dll + " /f:\"" + CmdForm(kit.path + "ParcelNum.reg") + "\"" + s,
-        t + " /p:Desktop /u " + dll + s}) {
-    std::wstring doubled;
-    for (wchar_t c : Wide(line)) doubled += c == L'%' ? L"%%" : std::wstring(1, c);
-    all += Narrow(doubled, CP_OEMCP) + "\r\n";
-  }
-  return all;
-}
-
-// The same calls as the stand-in logs them: the items it received, between bars.
+// What the stand-in logs when the ParcelNum row's two batch files run.
 inline std::string ExpectedToolCalls(const std::string& tool, const KitFolder& kit,
                                      bool silent = false) {
   const std::string t = CmdForm(tool), dll = CmdForm(kit.path + "ParcelNum.dll");

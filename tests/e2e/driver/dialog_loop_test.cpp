@@ -9,13 +9,10 @@ namespace {
 // Another process's current folder, from the process parameters where the system keeps it:
 // after ConsoleHandle, ConsoleFlags and the three standard handles comes CurrentDirectory.
 std::string CurrentFolderOf(HANDLE process) {
-  using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
   PROCESS_BASIC_INFORMATION basic{};
   PEB peb{};
   RTL_USER_PROCESS_PARAMETERS parameters{};
-  if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) ||
       !ReadProcessMemory(process, basic.PebBaseAddress, &peb, sizeof peb, nullptr) ||
       !ReadProcessMemory(process, peb.ProcessParameters, &parameters, sizeof parameters, nullptr)) {
     return "<unreadable>";
@@ -75,9 +72,8 @@ TEST_CASE("locate dialog: retry then browse then a failed Copy in the log") {
   CHECK(app.WaitExit() == 3);
 }
 
-// Run with DLLs named like system ones beside the program, the test above fails if one loads: it
-// leaves a mark and ends the process with its own exit code (see planted/MarkOnLoad.cpp). This
-// shows that it does, with a build that leaves the door open on purpose.
+// With DLLs named like system ones beside the program, the test above fails if one loads (see
+// planted/MarkOnLoad.cpp). This shows that it does, with a build that leaves the door open.
 TEST_CASE("planted DLLs: a build without the preload loads uxtheme.dll") {
   KitFolder kit("planted");
   App app(kit.Exe());

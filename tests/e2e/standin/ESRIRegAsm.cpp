@@ -7,18 +7,17 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+
+#include "../driver/Files.h"
 
 int wmain(int argc, wchar_t** argv) {
   std::wstring call = argv[0];
   for (int i = 1; i < argc; ++i) call += L"|" + std::wstring(argv[i]);
-  std::string line(call.size() * 3, '\0');
-  line.resize(WideCharToMultiByte(CP_UTF8, 0, call.data(), static_cast<int>(call.size()),
-                                  line.data(), static_cast<int>(line.size()), nullptr, nullptr));
   wchar_t self[MAX_PATH * 2] = {};
   const std::wstring beside(self, GetModuleFileNameW(nullptr, self, MAX_PATH * 2) - 14);
   FILE* file = _wfopen((beside + L"ESRIRegAsm.log").c_str(), L"ab");
-  if (!file || std::fprintf(file, "%s\n", line.c_str()) < 0 || std::fclose(file) != 0) return 3;
+  if (!file || std::fprintf(file, "%s\n", Narrow(call).c_str()) < 0 || std::fclose(file) != 0)
+    return 3;
 
   unsigned long code = 0;
   for (int i = 1; i < argc; ++i) {
