@@ -1,7 +1,6 @@
 # shellcheck shell=bash
-# Sourced by the end-to-end scripts. While a driver runs under Wine, answers its requests for what
-# only the Unix side can do: it writes a line to $TARVIC_E2E_WORK/host-request and waits for
-# host-reply, "ok" or "failed: <reason>".
+# Sourced by the e2e scripts: does for a driver under Wine what only the Unix side can, asked by a
+# line in $TARVIC_E2E_WORK/host-request; replies in host-reply, "ok" or "failed: <reason>".
 : "${TARVIC_E2E_WORK:?}"
 
 host_answer() {

@@ -1,7 +1,6 @@
 #!/bin/bash
-# Runs one end-to-end scenario, scenario.sh "<test case name>", at the screen resolution of
-# TARVIC_E2E_DPI and with the DLLs of TARVIC_E2E_PLANTED beside the program, when given. Expects
-# the Wine environment of scripts/wine-env.sh and a display (the test command gives both).
+# scenario.sh "<test case name>": one e2e scenario at TARVIC_E2E_DPI, with TARVIC_E2E_PLANTED's
+# DLLs beside the program if given; needs scripts/wine-env.sh's environment and a display.
 set -u
 source "$(dirname "$0")/host-side.sh"
 wine="${TARVIC_E2E_WINE:-wine}" dpi="${TARVIC_E2E_DPI:-96}"

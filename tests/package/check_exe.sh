@@ -6,8 +6,7 @@ EXE="$1" VERSION="$2"
 OBJDUMP="${OBJDUMP:-i686-w64-mingw32-objdump}"
 failures=0
 check() {  # check DESCRIPTION COMMAND...
-  local what="$1"; shift
-  if "$@"; then echo "ok   - $what"; else echo "FAIL - $what"; failures=$((failures + 1)); fi
+  if "${@:2}"; then echo "ok   - $1"; else echo "FAIL - $1"; failures=$((failures + 1)); fi
 }
 
 headers="$("$OBJDUMP" -p "$EXE")"

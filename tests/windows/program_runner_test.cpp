@@ -6,16 +6,6 @@ using namespace tarvic::testing;
 using tarvic::ProgramResult;
 using tarvic::win32::Narrow;
 
-namespace {
-
-// These tests' own program, run again as the child below.
-std::string SelfPath() {
-  wchar_t path[MAX_PATH] = {};
-  return Narrow(std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH)));
-}
-
-}  // namespace
-
 TEST_CASE(
     "A file that is no program, or no file at all, is not started: the system's number and text") {
   TempFolder folder;
@@ -35,7 +25,9 @@ TEST_CASE(
 // show with the stand-in tool.
 TEST_CASE("A program still running at the time limit is left running; windows answered meanwhile") {
   TempFolder temp;
-  const std::string self = SelfPath();
+  wchar_t selfPath[MAX_PATH] = {};  // these tests' own program, run again as the child below
+  const std::string self =
+      Narrow(std::wstring(selfPath, GetModuleFileNameW(nullptr, selfPath, MAX_PATH)));
   const HWND edit = CreateWindowW(L"EDIT", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   PostMessageW(edit, WM_CHAR, L'x', 0);
   PostQuitMessage(3);

@@ -27,8 +27,7 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
   return nullptr;
 }
 
-// One start of a program, from its own folder unless another is given. Whatever happens in a
-// scenario, the process does not outlive it.
+// One start of a program, from its own folder unless another is given; it never outlives the test.
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
                const std::string& folder = "") {

@@ -92,8 +92,7 @@ inline std::string ToolCallsOfBatchFiles(const std::string& folder, const std::s
   return ToolCalls(toolFolder);
 }
 
-// A quiet run is started by a deployment system with nobody at the screen: it must show nothing
-// at any moment, so its windows are looked for all the while it runs.
+// Nobody is at the screen of a quiet run: it must show no window at any moment, so watch all along.
 inline long ExitCodeUnseen(App& app) {
   HWND shown = nullptr;
   PollUntil(20000, [&] {
@@ -104,8 +103,7 @@ inline long ExitCodeUnseen(App& app) {
   return app.WaitExit(0);
 }
 
-// cmd reads a batch file in the console's code page: a path goes in as it is when it fits there,
-// else by its 8.3 name.
+// cmd reads a batch file in the OEM code page: a path that does not fit there goes by its 8.3 name.
 inline std::string CmdForm(const std::string& path) {
   BOOL lost = FALSE;
   WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, Wide(path).c_str(), -1, nullptr, 0, nullptr,

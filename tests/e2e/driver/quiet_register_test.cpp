@@ -55,9 +55,6 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
     CHECK(FileText(logFile).ends_with(run.logEnd));
     CHECK(ClipboardText() == "");
   }
-  // As a deployment script sees it: start /wait hands the program's exit code on to cmd.
-  const std::string start = "/c start \"\" /wait \"" + FromScript("TARVIC_E2E_APP") + "\"";
-  CHECK(App("cmd.exe", start + " /quiet /bogus", tools.path).WaitExit(20000) == 87);
 }
 
 // The window shows before the first call and gains each line as its call ends. Closed while a

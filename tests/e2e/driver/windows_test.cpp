@@ -16,9 +16,8 @@ void PostAndSettle(HWND window, UINT message, LPARAM flags, std::initializer_lis
   SendWithin(window, WM_NULL, 0, 0);
 }
 
-// What assistive technology reads of a window's controls, one line each in z-order, which is
-// also the tab order: class, text (not for text boxes, whose text is content), and the styles
-// that decide whether it is shown, reached by Tab, or editable.
+// What assistive technology reads, a line per control in z-order (the tab order): class, text (not
+// of text boxes: that is content), and the styles for shown, reached by Tab, editable.
 std::string Controls(HWND window) {
   std::string all;
   for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -53,8 +52,7 @@ std::set<COLORREF> ColoursIn(HWND control) {
   return colours;
 }
 
-// The button face of the programs started while it lives.
-struct ButtonFace {
+struct ButtonFace {  // of the programs started while it lives
   explicit ButtonFace(COLORREF colour) { SetSysColors(1, &kIndex, &colour); }
   ~ButtonFace() { SetSysColors(1, &kIndex, &before); }
   static constexpr INT kIndex = COLOR_BTNFACE;

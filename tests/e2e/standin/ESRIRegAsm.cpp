@@ -1,8 +1,6 @@
-// Stands in for the registration tool: it appends the items it was called with, between bars, to
-// a log beside itself, one call a line, so the tests see the exact arguments it was handed.
-// For an item that ends in \NAME, a file NAME.code in its current folder holds the exit code to
-// give, and while a file NAME.hold is there the call waits, already logged, until the test
-// removes it: so a test also sees which folder the tool was started in.
+// Stands in for the registration tool: logs each call's items between bars, a line per call,
+// beside itself. For an item ending in \NAME, NAME.code in its current folder holds the exit code
+// and while NAME.hold is there the call waits, already logged (so the folder is checked too).
 #include <windows.h>
 
 #include <cstdio>
