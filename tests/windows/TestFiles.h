@@ -45,8 +45,7 @@ inline void RemoveTree(const std::wstring& path) {
   }
 }
 
-// A fresh folder under the system's temp folder for one test, removed with all it holds; with
-// `beyondPathLimit`, its path is longer than MAX_PATH.
+// A fresh temp folder for one test, removed with all it holds; `beyondPathLimit`: past MAX_PATH.
 class TempFolder {
  public:
   explicit TempFolder(bool beyondPathLimit = false) {

@@ -4,8 +4,7 @@
 
 #include "ui/win32/BrowsePicture.h"
 
-// Wine cannot turn High Contrast on, so the colour choice is checked from its own inputs: the
-// flag and a system whose every colour differs, so that a wrong colour index shows.
+// Wine cannot turn High Contrast on: given the flag and a system of all-different colours instead.
 TEST_CASE("browse picture: button face behind it; button text for all of it in High Contrast") {
   const auto system = [](int index) { return RGB(index, 17, 34); };
   const COLORREF outline = RGB(0x7A, 0x5A, 0x00), fill = RGB(0xE8, 0xC0, 0x4A);

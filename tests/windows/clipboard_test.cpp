@@ -17,8 +17,7 @@ DWORD WINAPI HoldClipboard(void* milliseconds) {
   return CloseClipboard();
 }
 
-// A thread that holds the clipboard open for a while, as a busy program would; returns once it
-// does (a thread can take a while to start under Wine).
+// Holds the clipboard as a busy program would; returns once held (threads start slowly in Wine).
 HANDLE StartHoldingClipboard(INT_PTR milliseconds) {
   const HANDLE holder =
       CreateThread(nullptr, 0, HoldClipboard, reinterpret_cast<void*>(milliseconds), 0, nullptr);

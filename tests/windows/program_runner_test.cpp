@@ -21,8 +21,7 @@ TEST_CASE(
   }
 }
 
-// What a program the host starts is handed, and what comes back when it ends, the end-to-end tests
-// show with the stand-in tool.
+// The arguments and exit codes of a program the host starts: the e2e tests, with the stand-in.
 TEST_CASE("A program still running at the time limit is left running; windows answered meanwhile") {
   TempFolder temp;
   wchar_t selfPath[MAX_PATH] = {};  // these tests' own program, run again as the child below

@@ -1,7 +1,6 @@
 #pragma once
 
-// The program's windows, worked through ordinary messages. Every wait and message sent has a
-// limit, so a missing window or a hung program fails a check instead of stalling the run.
+// The program's windows, worked through messages; every wait has a limit, so nothing stalls.
 #include <windows.h>
 
 #include "Files.h"

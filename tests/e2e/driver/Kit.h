@@ -27,8 +27,7 @@ inline bool AskHost(const std::string& request) {
   return reply.starts_with("ok");
 }
 
-// A fresh folder under the work folder holding a copy of Tarvic_Kit.exe, the library and script of
-// each catalogue row named by its stem, and the DLLs of TARVIC_E2E_PLANTED's folder, if any.
+// A fresh work folder with Tarvic_Kit.exe, each named row's .dll and .reg, and any planted DLLs.
 struct KitFolder {
   explicit KitFolder(const std::string& name, const std::vector<std::string>& rows = {"ParcelNum"})
       : path(FromScript("TARVIC_E2E_WORK") + "\\" + name + "\\") {
@@ -46,8 +45,7 @@ struct KitFolder {
   std::string path;  // with its trailing backslash, as the program names it
 };
 
-// Waits for a window of the class (TARVIC_BATCH_CLASS, TARVIC_FINDFILE_CLASS, kDialogClass). The
-// run ends before the main window shows, so a box it did not expect keeps that window away.
+// Waits for a window of the class; a box the run did not expect ends it before the main window.
 inline HWND Shown(const App& app, const wchar_t* windowClass) {
   HWND window = nullptr;
   PollUntil(20000,

@@ -2,10 +2,9 @@
 
 #include "Kit.h"
 
-// Started with a relative log from another folder, as from a shortcut, and with the file
-// dialog's memory of the last folder per program cleared: the dialog must open in the program
-// folder of its own accord. Browse moves the process's current folder, yet the log lands where
-// the run started; a Copy that fails once the window shows is appended and decides the exit code.
+// Started from another folder with a relative log, the file dialog's last-folder memory cleared:
+// it opens in the program folder by itself. Browse moves the current folder, yet the log lands
+// where the run started; a Copy failing after the window shows is appended and sets the exit code.
 TEST_CASE("locate dialog: retry then browse then a failed Copy in the log") {
   KitFolder here("log start", {});
   KitFolder kit("dialog-loop");
@@ -15,10 +14,9 @@ TEST_CASE("locate dialog: retry then browse then a failed Copy in the log") {
       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32\\LastVisitedMRU");
   App app(kit.Exe(), "/log:run.log", here.path);
 
-  HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   TypeToolPath(app, kit.path + "No Such Tool.exe");
   Press(Shown(app, kDialogClass), IDOK);  // the problem box: OK asks again, in a fresh dialog
-  dialog = Shown(app, TARVIC_FINDFILE_CLASS);
+  HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
   CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == "");
 
   Click(dialog, IDC_CMDSELLOOKUP);
@@ -47,8 +45,8 @@ TEST_CASE("locate dialog: retry then browse then a failed Copy in the log") {
   CHECK(app.WaitExit() == 3);
 }
 
-// With DLLs named like system ones beside the program, the test above fails if one loads (see
-// planted/MarkOnLoad.cpp). This shows that it does, with a build that leaves the door open.
+// The negative control of the planted-DLL runs of the test above: a build that leaves the door
+// open.
 TEST_CASE("planted DLLs: a build without the preload loads uxtheme.dll") {
   KitFolder kit("planted");
   App app(kit.Exe());

@@ -2,9 +2,8 @@
 
 #include "Kit.h"
 
-// Quiet runs in a folder whose name cmd would mangle and the console code page cannot hold: with
-// a switch the tool, started directly in catalogue order, must receive the real paths. The exit
-// codes' order is the native tests' concern; these are the failures only real files give.
+// In a folder whose name cmd would mangle and the OEM code page cannot hold, the tool started
+// directly gets the real paths. Exit-code order is native tests' concern; these need real files.
 TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any window") {
   KitFolder tools("reg tool", {});
   const std::string tool = tools.path + "ESRIRegAsm.exe", given = " /tool:\"" + tool + "\"";
@@ -57,8 +56,7 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
   }
 }
 
-// The window shows before the first call and gains each line as its call ends. Closed while a
-// call runs, it goes at once; that call finishes, no other starts, and the log is completed.
+// Lines appear as calls end; Close mid-call goes at once, lets the call end, starts no other.
 TEST_CASE("registration: the window shows each line as it comes and Close stops the rest") {
   KitFolder tools("reg tool", {});
   const std::string tool = tools.path + "ESRIRegAsm.exe";

@@ -21,10 +21,8 @@ TEST_CASE("an unwritable program folder: one error report per entry and nothing 
   CloseExpectingExit0(app, main);
 }
 
-// The batch files are the product: run them through cmd and check what the registration tool
-// really receives from folders named with characters that mean something to cmd. A name outside
-// the console code page can only be handed over by its 8.3 form. Each folder is made by the
-// window and then by a quiet run, whose batch files add /s so the tool shows no box of its own.
+// The batch files are the product: run by cmd from folders named with cmd's special characters
+// (outside the OEM code page: by 8.3 form), as the window and then a quiet run (adding /s) wrote.
 TEST_CASE("batch files run by cmd hand over the exact arguments") {
   // The tool's path is typed in another letter case than on disk; it is used as typed.
   KitFolder tools("Tool 50% & (Co) caf\xC3\xA9", {});

@@ -7,8 +7,7 @@
 
 namespace {
 
-// Posts as the keyboard delivers to the focused control, then waits until the program has
-// handled it and painted: a message sent is answered only once those before it were.
+// Posts as the keyboard would, then waits till handled and painted (sent messages answer in order).
 void PostAndSettle(HWND window, UINT message, LPARAM flags, std::initializer_list<WPARAM> keys) {
   for (WPARAM key : keys) PostMessageW(window, message, key, flags);
   SendWithin(window, WM_NULL, 0, 0);
@@ -82,8 +81,7 @@ TEST_CASE("windows: layout at each DPI with screenshots") {
 }
 
 TEST_CASE("windows: what assistive technology reads; keys; system colours") {
-  // Programs read the system colours as they start. The picture keeps its own colours on
-  // whatever button face the user has chosen.
+  // Read as the program starts; the picture keeps its own colours on any button face.
   const COLORREF face = RGB(0x20, 0x40, 0x80), outline = RGB(0x7A, 0x5A, 0x00);
   const ButtonFace changed(face);
   KitFolder kit("windows");

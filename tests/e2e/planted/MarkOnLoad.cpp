@@ -1,5 +1,4 @@
-// Built under the names of system DLLs and put in the program folder: if the program ever loads
-// one from there, it leaves a mark, a file named after itself with ".loaded" appended, and ends
+// Named like a system DLL, beside the program: loaded from there, it leaves NAME.loaded and ends
 // the process, as planted code could, rather than let it crash calling what a stand-in lacks.
 #include <windows.h>
 
