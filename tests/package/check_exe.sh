@@ -33,8 +33,7 @@ system_only() {
 }
 check "imports system DLLs only" system_only
 
-# Functions this program might plausibly reach for that Windows XP SP3 does not export; they must
-# be looked up at run time instead of imported.
+# Functions XP SP3 does not export that this program might reach for: looked up at run time.
 newer='GetTickCount64|GetDpiFor(Window|System)|SetProcessDpiAwareness|SetProcessDPIAware|SetThreadDpiAwarenessContext|EnableNonClientDpiScaling|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|GetSystemMetricsForDpi|InitializeCriticalSectionEx|InitOnceExecuteOnce|GetFileInformationByHandleEx|GetFinalPathNameByHandle|CreateSymbolicLink|TaskDialog|SHGetKnownFolderPath|FlsAlloc|CompareStringEx|LCMapStringEx|GetLocaleInfoEx|WideCharToMultiByteEx|AddClipboardFormatListener|ChangeWindowMessageFilter|SetDefaultDllDirectories|AddDllDirectory'
 imported="$(awk '/The Import Tables/,/The Export Tables|Exception table/' <<<"$headers")"
 no_newer() { ! grep -Eq "\\b($newer)\\b" <<<"$imported"; }

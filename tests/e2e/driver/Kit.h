@@ -45,7 +45,7 @@ struct KitFolder {
   std::string path;  // with its trailing backslash, as the program names it
 };
 
-// Waits for a window of the class; a box the run did not expect ends it before the main window.
+// Waits for a window of the class; a box the run did not expect holds the main window back.
 inline HWND Shown(const App& app, const wchar_t* windowClass) {
   HWND window = nullptr;
   PollUntil(20000,
