@@ -118,7 +118,7 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
     host.currentFolder = "C:\\Elsewhere\\";
   };
   host.failingListings = {{"\\syswow64\\", 52}};  // WinDir is unset: the load handler fails
-  desktop.window.whileShown = {};
+  desktop.window.whileShown = [] {};
   EXPECT_EQ(Start({"/log:run.log"}), 3);
   EXPECT_EQ(host.Contents("C:\\Start\\run.log"),
             kBom + desktop.window.reportText + kNl + kNl +

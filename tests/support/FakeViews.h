@@ -35,13 +35,11 @@ struct FakeMainWindowView : FakeForm<MainWindowScreen> {
   FakeMainWindowView() : FakeForm(8535, 4500, 390) {}
   std::string reportText = "Text1";
   bool shown = false;
-  std::function<void()> whileShown;
+  std::function<void()> whileShown = [] {};
   std::string ReportText() override { return reportText; }
   void SetReportText(const std::string& text) override { reportText = text; }
   void Show() override { shown = true; }
-  void RunUntilClosed() override {
-    if (whileShown) whileShown();
-  }
+  void RunUntilClosed() override { whileShown(); }
   void AppendReportText(const std::string& text) override { reportText += text; }
   bool IsOpen() override { return !closed; }
 };
@@ -82,13 +80,10 @@ struct FakeDesktop : Desktop {
     form.Attach(&view);
     form.Form_Load();
     if (inDialog) inDialog(form);
-    if (locateAnswers.empty()) {
-      form.cmdCancel_Click();
-    } else {
-      view.path = locateAnswers.front();
-      locateAnswers.pop_front();
-      form.cmdOK_Click();
-    }
+    if (locateAnswers.empty()) return form.cmdCancel_Click(), form.Answer();
+    view.path = locateAnswers.front();
+    locateAnswers.pop_front();
+    form.cmdOK_Click();
     return form.Answer();
   }
 };
