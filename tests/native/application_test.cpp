@@ -1,5 +1,7 @@
 #include "RunFixture.h"
 #include "app/CommandLine.h"
+#include "errors/ErrorTrap.h"
+#include "host/ConsolePieces.h"
 
 namespace tarvic::test {
 namespace {
@@ -167,6 +169,37 @@ TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
     // Only a quiet run prints its log: a window already shows the report.
     EXPECT_EQ(host.console.empty(), c.arguments.empty() || c.arguments[0] != "/quiet");
   }
+}
+
+TEST(ErrorTrap, ReportsTheExactMessageOnceWithTheLastLineReached) {
+  MemoryHost host;
+  ScreenChannels screen(host);
+  for (const int line : {0, 230}) {
+    ErrorTrap trap(screen.errors, "Form_Load ", "Error in frmBatch");
+    trap.Run([&] {
+      if (line != 0) trap.At(220), trap.At(line);
+      throw HostFailure(-5, "");
+    });
+  }
+  const std::string box = "Problem Making Batch Files:|48|", at = "Form_Load Error in frmBatch ";
+  EXPECT_EQ(host.boxes,
+            std::vector({box + Report(at, "-5\r\nDescription: ", false),
+                         box + Report(at + "Line : 230", "-5\r\nDescription: ", false)}));
+  EXPECT_EQ(box + host.clipboard, host.boxes[1]);
+}
+
+// A console like that of Windows XP, which refuses any single write above 8,000 characters;
+// a piece ending in the first half of a surrogate pair would print as two broken characters.
+TEST(ConsolePieces, ALongTextArrivesWholeInPiecesTheConsoleTakes) {
+  const std::u16string text =
+      std::u16string(7999, u'a') + u"\U0001F600" + std::u16string(16001, u'b');
+  std::u16string shown;
+  WriteInConsolePieces(std::u16string_view(text), [&](std::u16string_view piece) {
+    if (piece.size() > 8000 || (piece.back() >= 0xD800 && piece.back() <= 0xDBFF)) return false;
+    shown += piece;
+    return true;
+  });
+  EXPECT_EQ(shown, text);
 }
 
 }  // namespace
