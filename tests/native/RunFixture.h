@@ -66,7 +66,6 @@ inline const std::vector<Row> kCatalogue = {
      "Marrowby_Orchard_Tool"},
 };
 
-// A run's channels at a screen, the locate dialog on a fake desktop.
 struct ScreenChannels {
   explicit ScreenChannels(MemoryHost& host)
       : log(host, std::nullopt),

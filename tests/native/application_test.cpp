@@ -134,46 +134,41 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
 // The whole order, 87 > 2 > 740 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
 // after its own. The trapped failure is the second row's batch file, which cannot be written.
 TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
-  struct Case {
-    std::vector<std::string> arguments;
-    bool row, tool, administrator, trapped, toolFails, lockedLog;
-    int exitCode;
-  };
   const std::vector<std::string> reg = {"/quiet", "/register", "/log:l"};
-  for (const auto& c : std::vector<Case>{
-           {{"/quiet", "/register", "/x", "/log:l"}, true, false, false, true, true, true, 87},
-           {reg, true, false, false, true, true, true, 2},
-           {{"/quiet", "/tool:C:\\Tools\\"}, true, true, true, false, false, false, 2},
-           {reg, true, true, false, true, true, true, 740},
-           {reg, false, true, false, false, false, false, 1},  // nothing to register: no refusal
-           {reg, true, true, true, true, true, true, 3},
-           {reg, true, true, true, false, true, true, 1603},
-           {{"/quiet", "/log:l"}, false, true, true, false, false, true, 4},
-           {{"/quiet"}, false, true, true, false, false, false, 1},
-           {{"/quiet", "/tool:C:\\Tools\\R.exe"}, true, false, true, false, false, false, 0},
-           {{"/log:l"}, true, true, true, false, false, false, 0},
-           {{}, false, true, true, false, false, false, 0}}) {
+  for (const auto& [arguments, given, exitCode] :
+       std::vector<std::tuple<std::vector<std::string>, std::string, int>>{
+           {{"/quiet", "/register", "/x", "/log:l"}, "row trapped fails lockedLog", 87},
+           {reg, "row trapped fails lockedLog", 2},
+           {{"/quiet", "/tool:C:\\Tools\\"}, "row tool admin", 2},
+           {reg, "row tool trapped fails lockedLog", 740},
+           {reg, "tool", 1},  // nothing to register: no refusal
+           {reg, "row tool admin trapped fails lockedLog", 3},
+           {reg, "row tool admin fails lockedLog", 1603},
+           {{"/quiet", "/log:l"}, "tool admin lockedLog", 4},
+           {{"/quiet"}, "tool admin", 1},
+           {{"/quiet", "/tool:C:\\Tools\\R.exe"}, "row admin", 0},
+           {{"/log:l"}, "row tool admin", 0},
+           {{}, "tool admin", 0}}) {
+    const auto has = [&given](const char* what) { return given.find(what) != std::string::npos; };
     host = MemoryHost();
     host.AddFile("C:\\Tools\\R.exe");
     desktop.locateAnswers = {"C:\\Tools\\R.exe"};  // a dialog shown by mistake would find the tool
-    if (c.row) AddRow(1);
-    if (c.tool) host.AddFile(kFirstCandidate);
-    host.administrator = c.administrator;
-    if (c.trapped) {
+    if (has("row")) AddRow(1);
+    if (has("tool")) host.AddFile(kFirstCandidate);
+    host.administrator = has("admin");
+    if (has("trapped")) {
       AddRow(2);
       host.locked.insert(kFolder + "Register_Survey_Point_Import.bat");
     }
-    if (c.toolFails) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
-    if (c.lockedLog) host.locked.insert("C:\\Start\\l");
-    EXPECT_EQ(Start(c.arguments), c.exitCode) << c.exitCode << c.row << c.tool << c.trapped;
+    if (has("fails")) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
+    if (has("lockedLog")) host.locked.insert("C:\\Start\\l");
+    EXPECT_EQ(Start(arguments), exitCode) << given;
     // Only a quiet run prints its log: a window already shows the report.
-    EXPECT_EQ(host.console.empty(), c.arguments.empty() || c.arguments[0] != "/quiet");
+    EXPECT_EQ(host.console.empty(), arguments.empty() || arguments[0] != "/quiet");
   }
 }
 
-TEST(ErrorTrap, ReportsTheExactMessageOnceWithTheLastLineReached) {
-  MemoryHost host;
-  ScreenChannels screen(host);
+TEST_F(RunTest, ErrorTrapReportsTheExactMessageOnceWithTheLastLineReached) {
   for (const int line : {0, 230}) {
     ErrorTrap trap(screen.errors, "Form_Load ", "Error in frmBatch");
     trap.Run([&] {

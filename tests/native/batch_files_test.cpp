@@ -10,7 +10,7 @@ const ExtensionEntry& kParcel = ExtensionCatalogue()[0];
 
 // The catalogue's letter case is written, not the disk's; % is doubled, as cmd expands it even
 // inside quotes; a path the console code page cannot hold goes in its 8.3 form.
-TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
+TEST_F(RunTest, BatchLinesAreBuiltFromCmdFormsWithPercentDoubled) {
   const std::string ts = "\\\\tsclient\\C\\Program Files (x86)\\ESRIRegAsm.exe";
   const std::string cafe = "C:\\Caf\xC3\xA9", tool = "E:\\T\xC3\xBCls\\ESRIRegAsm.exe";
   const std::map<std::string, std::string> shortNames = {
@@ -22,10 +22,9 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
            {"C:\\", "C:\\", ts, "C:\\", ts},
            {"C:\\50% off", "C:\\50% off\\", "E:\\1%\\R.exe", "C:\\50%% off\\", "E:\\1%%\\R.exe"},
            {cafe, cafe + "\\", tool, "C:\\CAFE~1\\", "E:\\T%%~1\\ESRIRE~1.EXE"}}) {
-    MemoryHost host;
+    host = MemoryHost();
     host.appPath = appPath;
     host.shortNames = shortNames;
-    ScreenChannels screen(host);
     std::string text;
     EXPECT_TRUE(MakeBatchFiles(host, screen.errors, kParcel, toolPath, {"PARCELNUM.DLL"},
                                {"parcelnum.REG"}, false, text));
@@ -41,10 +40,8 @@ TEST(BatchLines, AreBuiltFromCmdFormsWithPercentDoubled) {
   }
 }
 
-TEST(BatchFiles, WrittenButNotFoundGiveTheHandMadeText) {
-  MemoryHost host;
+TEST_F(RunTest, BatchFilesWrittenButNotFoundGiveTheHandMadeText) {
   host.unlisted = {kFolder + "Unregister_Parcel_Numbering.bat"};
-  ScreenChannels screen(host);
   std::string text;
   EXPECT_TRUE(MakeBatchFiles(host, screen.errors, kParcel, "E:\\R.exe", {"ParcelNum.dll"},
                              {"ParcelNum.reg"}, false, text));
@@ -89,7 +86,6 @@ TEST_F(RunTest, AFailingEntryLosesOnlyItsRow) {
   for (auto& shown : host.boxes) shown.resize(shown.find('\r'));  // up to the line reached
   const std::string box = "Problem Making Batch Files:|48|MakeBatchFiles Error in frmBatch Line : ";
   EXPECT_EQ(host.boxes, std::vector({box + "90", box + "80"}));
-  // Row 1's register file stays; row 3 wrote none.
   EXPECT_EQ(host.BatchFiles(), std::vector<std::string>({"Register_Parcel_Numbering.bat",
                                                          "Register_Survey_Point_Import.bat",
                                                          "Unregister_Survey_Point_Import.bat"}));
