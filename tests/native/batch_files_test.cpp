@@ -103,9 +103,8 @@ std::string Found(const std::string& reg, const std::string& dll) {
 
 // Only the last four characters decide what the scan collects, without regard to case.
 TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
-  for (const char* name : {"PARCELNUM.DLL", "x.dll.bak", "x.regx", "parcelnum.REG", "n.txt"}) {
+  for (const char* name : {"PARCELNUM.DLL", "x.dll.bak", "x.regx", "parcelnum.REG", "n.txt"})
     host.AddFile(kFolder + name);
-  }
   const std::string head =
       "------< BATCH FILES SUCCESSFULLY CREATED >" + std::string(32, '-') +
       "\r\n\r\nThe following batch files have been created to Register and Unregister Parcel "

@@ -93,10 +93,7 @@ TEST(TypedToolPath, RefusedShapesGetTheProblemBoxBeforeAnyListing) {
 }
 
 struct Dialog {
-  explicit Dialog(double frame = 390) : view(form, frame) {
-    form.Attach(&view);
-    form.Form_Load();
-  }
+  explicit Dialog(double frame = 390) : view(form, frame) {}
   MemoryHost host;
   ScreenChannels screen{host};
   frmFindFile form{host, screen.errors};

@@ -44,9 +44,12 @@ struct FakeMainWindowView : FakeForm<MainWindowScreen> {
   bool IsOpen() override { return !closed; }
 };
 
-// Setting the path text fires the form's change event, as the platform does.
+// The form loads on this window; setting the path text fires its change event, as on Windows.
 struct FakeFindFileView : FakeForm<FindFileView> {
-  FakeFindFileView(frmFindFile& f, double frame) : FakeForm(6810, 3105, frame), form(f) {}
+  FakeFindFileView(frmFindFile& f, double frame) : FakeForm(6810, 3105, frame), form(f) {
+    form.Attach(this);
+    form.Form_Load();
+  }
   frmFindFile& form;
   std::string instructions, path = "txtLookupPath";
   bool okEnabled = true;
@@ -77,8 +80,6 @@ struct FakeDesktop : Desktop {
   std::string AskToolLocation(Host& host, ErrorSink& errors) override {
     frmFindFile form(host, errors);
     FakeFindFileView view(form, 390);
-    form.Attach(&view);
-    form.Form_Load();
     if (inDialog) inDialog(form);
     if (locateAnswers.empty()) return form.cmdCancel_Click(), form.Answer();
     view.path = locateAnswers.front();
