@@ -14,11 +14,11 @@
 
 namespace tarvic::test {
 
-// "*", "*.ext" or a name; "*.reg" also matches x.regx, as through its 8.3 alias X~1.REG.
+// "", "*", "*.ext" or a name; "*.reg" also matches x.regx, as through its 8.3 alias X~1.REG.
 inline bool Matches(const std::string& pattern, const std::string& name) {
-  if (!pattern.starts_with("*")) return EqualsIgnoreCase(pattern, name);
+  if (!pattern.empty() && pattern[0] != '*') return EqualsIgnoreCase(pattern, name);
   const auto dot = name.rfind('.');
-  return pattern == "*" ||
+  return pattern.size() < 2 ||
          (dot != std::string::npos &&
           EqualsIgnoreCase(name.substr(dot, pattern.size() - 1), pattern.substr(1)));
 }
@@ -113,12 +113,11 @@ class MemoryHost : public Host {
     for (const auto& [prefix, number] : failingListings)
       if (pattern.starts_with(prefix)) throw HostFailure(number, "Listing failed");
     const auto slash = pattern.rfind('\\') + 1;
-    const std::string names = slash == pattern.size() ? "*" : pattern.substr(slash);
     std::vector<std::string> found;
     for (const auto& [path, contents] : files_) {
       const std::size_t nameAt = path.rfind('\\') + 1;
       if (nameAt == slash && EqualsIgnoreCase(path.substr(0, slash), pattern.substr(0, slash)) &&
-          !unlisted.contains(path) && Matches(names, path.substr(nameAt))) {
+          !unlisted.contains(path) && Matches(pattern.substr(slash), path.substr(nameAt))) {
         found.push_back(path.substr(nameAt));
       }
     }
