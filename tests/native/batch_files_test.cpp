@@ -13,10 +13,6 @@ const ExtensionEntry& kParcel = ExtensionCatalogue()[0];
 TEST_F(RunTest, BatchLinesAreBuiltFromCmdFormsWithPercentDoubled) {
   const std::string ts = "\\\\tsclient\\C\\Program Files (x86)\\ESRIRegAsm.exe";
   const std::string cafe = "C:\\Caf\xC3\xA9", tool = "E:\\T\xC3\xBCls\\ESRIRegAsm.exe";
-  const std::map<std::string, std::string> shortNames = {
-      {cafe + "\\ParcelNum.dll", "C:\\CAFE~1\\ParcelNum.dll"},
-      {cafe + "\\ParcelNum.reg", "C:\\CAFE~1\\ParcelNum.reg"},
-      {tool, "E:\\T%~1\\ESRIRE~1.EXE"}};
   for (const auto& [appPath, folder, toolPath, cmdFolder, cmdTool] :
        std::vector<std::array<std::string, 5>>{
            {"C:\\", "C:\\", ts, "C:\\", ts},
@@ -24,7 +20,9 @@ TEST_F(RunTest, BatchLinesAreBuiltFromCmdFormsWithPercentDoubled) {
            {cafe, cafe + "\\", tool, "C:\\CAFE~1\\", "E:\\T%%~1\\ESRIRE~1.EXE"}}) {
     host = MemoryHost();
     host.appPath = appPath;
-    host.shortNames = shortNames;
+    host.shortNames = {{cafe + "\\ParcelNum.dll", "C:\\CAFE~1\\ParcelNum.dll"},
+                       {cafe + "\\ParcelNum.reg", "C:\\CAFE~1\\ParcelNum.reg"},
+                       {tool, "E:\\T%~1\\ESRIRE~1.EXE"}};
     std::string text;
     EXPECT_TRUE(MakeBatchFiles(host, screen.errors, kParcel, toolPath, {"PARCELNUM.DLL"},
                                {"parcelnum.REG"}, false, text));
