@@ -91,12 +91,10 @@ TEST_F(RunTest, AFailingEntryLosesOnlyItsRow) {
   EXPECT_NE(report.find("Unregister Survey Point Import in ArcGIS 10:"), std::string::npos);
 }
 
-const std::string kLocatedAt =
-    "ESRIRegAsm.exe located at:" + kNl + "  --> " + kFirstCandidate + kNl + kNl;
-
-std::string Found(const std::string& reg, const std::string& dll) {
-  return "Found 1 *.reg files in C:\\Ext\\..." + kNl + "  --> C:\\Ext\\" + reg + kNl + kNl +
-         "Found 1 *.dll files in C:\\Ext\\..." + kNl + "  --> C:\\Ext\\" + dll + kNl;
+std::string Notes(const std::string& reg, const std::string& dll) {
+  return "ESRIRegAsm.exe located at:\r\n  --> " + kFirstCandidate +
+         "\r\n\r\nFound 1 *.reg files in C:\\Ext\\...\r\n  --> C:\\Ext\\" + reg +
+         "\r\n\r\nFound 1 *.dll files in C:\\Ext\\...\r\n  --> C:\\Ext\\" + dll + kNl;
 }
 
 // Only the last four characters decide what the scan collects, without regard to case.
@@ -112,8 +110,7 @@ TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
       "listed above.  If using Windows Vista or Windows 7, you must right-click on the batch file "
       "and select 'Run as Administrator'.";
   const std::string tail = kNl + kNl + "------< NOTES >" + std::string(68, '-') + kNl + kNl +
-                           kLocatedAt + Found("parcelnum.REG", "PARCELNUM.DLL") + kNl + kNl +
-                           kVersionBanner;
+                           Notes("parcelnum.REG", "PARCELNUM.DLL") + kNl + kNl + kVersionBanner;
   EXPECT_EQ(Run(), head + tail);
 
   host.AddFile("C:\\Windows\\syswow64\\a.dll");  // a 64-bit machine, the control not in syswow64
@@ -134,8 +131,8 @@ TEST_F(RunTest, FailureReportWrapsFoundFilesHidesTheAlertAndIsCopied) {
   host.AddFile(kFolder + "Scheduler.dll");  // row 3 needs CrewRoster.reg, not Scheduler.reg
   host.AddFile(kFolder + "Scheduler.reg");
   host.environment["WinDir"] = "C:\\Nowhere";
-  EXPECT_EQ(Run(), "------< BATCH FILES FAILURE >" + std::string(32, '-') + kNl + kNl + kLocatedAt +
-                       Found("Scheduler.reg", "Scheduler.dll") + kNl +
+  EXPECT_EQ(Run(), "------< BATCH FILES FAILURE >" + std::string(32, '-') + kNl + kNl +
+                       Notes("Scheduler.reg", "Scheduler.dll") + kNl +
                        "Unable to find any Quorvane extensions to create batch files for!" + kNl +
                        kNl + kNl + kVersionBanner);
   form.cmdCopy_Click();
