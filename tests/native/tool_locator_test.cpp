@@ -123,8 +123,7 @@ TEST(FindFileDialog, ButtonsHandBackWhatWasTypedOrChosen) {
   Dialog d;
   d.host.openAnswer = "D:\\A B\\ESRIRegAsm.exe";
   d.form.cmdSelLookup_Click();
-  EXPECT_EQ(d.view.path, "D:\\A B\\ESRIRegAsm.exe");
-  EXPECT_EQ(d.view.caret, d.view.path.size());
+  EXPECT_EQ(std::tuple(d.view.path, d.view.caret), std::tuple("D:\\A B\\ESRIRegAsm.exe", 21u));
   EXPECT_EQ(d.host.lastOpen,
             "ESRI Registry Tool (ESRIRegAsm.exe)|ESRIRegAsm.exe|C:\\Ext|Select ESRIRegAsm.exe:");
   d.form.cmdSelLookup_Click();
@@ -134,12 +133,10 @@ TEST(FindFileDialog, ButtonsHandBackWhatWasTypedOrChosen) {
     EXPECT_EQ(d.view.okEnabled, enabled) << '"' << text << '"';
   }
   d.form.cmdOK_Click();
-  EXPECT_EQ(d.form.Answer(), "  ");
-  EXPECT_TRUE(d.view.closed);
+  EXPECT_EQ(std::tuple(d.form.Answer(), d.view.closed), std::tuple("  ", true));
   d.view.closed = false;
   d.form.cmdCancel_Click();  // whatever the path box holds
-  EXPECT_EQ(d.form.Answer(), "Cancel");
-  EXPECT_TRUE(d.view.closed);
+  EXPECT_EQ(std::tuple(d.form.Answer(), d.view.closed), std::tuple("Cancel", true));
 }
 
 }  // namespace
