@@ -217,18 +217,17 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
       host, RegistrationKind::Register, "C:\\T.exe", kFolder,
       {catalogue.begin(), catalogue.begin() + 8}, [&] { return host.programCalls.size() >= 7; },
       [&](const std::string& piece) { text += piece; });
-  EXPECT_EQ(text, kHead +
-                      "  --> Parcel Numbering Tools: registered\r\n"
-                      "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 5)\r\n"
-                      "  --> Field Crew Scheduler: registered\r\n"
-                      "  --> Road Centreline Checker: FAILED (ESRIRegAsm.exe exit code 2147483648 "
-                      "/ 0x80000000)\r\n"
-                      "  --> Well Log Viewer: FAILED (ESRIRegAsm.exe exit code 2147942414 / "
-                      "0x8007000E)\r\n"
-                      "  --> Noise Buffer Tools: FAILED (could not start: 193 T.exe is not a valid "
-                      "Win32 application.)\r\n"
-                      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
-                      "  --> Bridge Index: not run\r\n\r\n2 of 8 registered.");
+  const std::string lines =
+      "  --> Parcel Numbering Tools: registered\r\n"
+      "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 5)\r\n"
+      "  --> Field Crew Scheduler: registered\r\n"
+      "  --> Road Centreline Checker: FAILED (ESRIRegAsm.exe exit code 2147483648 / 0x80000000)\r\n"
+      "  --> Well Log Viewer: FAILED (ESRIRegAsm.exe exit code 2147942414 / 0x8007000E)\r\n"
+      "  --> Noise Buffer Tools: FAILED (could not start: 193 T.exe is not a valid Win32 "
+      "application.)\r\n"
+      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
+      "  --> Bridge Index: not run\r\n\r\n2 of 8 registered.";
+  EXPECT_EQ(text, kHead + lines);
 }
 
 // Without an administrator's full token nothing is run, and the section says why; the batch
