@@ -15,7 +15,7 @@ std::string ProblemBox(const std::string& path) {
 }
 
 ToolLocation Locate(MemoryHost& host, std::deque<std::string> answers = {}) {
-  ScreenChannels screen(host);
+  ScreenChannels screen{host};
   screen.desktop.locateAnswers = std::move(answers);
   frmBatch form{host, screen.channels};
   ErrorTrap trap(screen.errors, "Form_Load ", "Error in frmBatch");
