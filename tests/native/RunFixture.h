@@ -66,18 +66,13 @@ inline const std::vector<Row> kCatalogue = {
      "Marrowby_Orchard_Tool"},
 };
 
-// A run's channels at a screen, the locate dialog on a fake desktop.
 struct ScreenChannels {
-  explicit ScreenChannels(MemoryHost& host)
-      : log(host, std::nullopt),
-        errors(host, log, false),
-        boxes(host, false),
-        locate(host, errors, &desktop) {}
-  FakeDesktop desktop;
-  RunLog log;
-  RunErrorSink errors;
-  RunMessageBoxes boxes;
-  RunLocatePrompt locate;
+  MemoryHost& host;
+  FakeDesktop desktop{};
+  RunLog log{host, std::nullopt};
+  RunErrorSink errors{host, log, false};
+  RunMessageBoxes boxes{host, false};
+  RunLocatePrompt locate{host, errors, &desktop};
   RunChannels channels{locate, errors, boxes};
 };
 
@@ -101,10 +96,7 @@ class RunTest : public ::testing::Test {
     host.hasConsole = console;
     return RunApplication(host, desktop);
   }
-  std::string Run() {
-    form.Form_Load();
-    return view.reportText;
-  }
+  std::string Run() { return form.Form_Load(), view.reportText; }
 
   MemoryHost host;
   FakeMainWindowView view;

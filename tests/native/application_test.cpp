@@ -1,5 +1,8 @@
 #include "RunFixture.h"
 #include "app/CommandLine.h"
+#include "batch/Registration.h"
+#include "errors/ErrorTrap.h"
+#include "host/ConsolePieces.h"
 
 namespace tarvic::test {
 namespace {
@@ -118,7 +121,7 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
     host.currentFolder = "C:\\Elsewhere\\";
   };
   host.failingListings = {{"\\syswow64\\", 52}};  // WinDir is unset: the load handler fails
-  desktop.window.whileShown = {};
+  desktop.window.whileShown = [] {};
   EXPECT_EQ(Start({"/log:run.log"}), 3);
   EXPECT_EQ(host.Contents("C:\\Start\\run.log"),
             kBom + desktop.window.reportText + kNl + kNl +
@@ -132,41 +135,132 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
 // The whole order, 87 > 2 > 740 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
 // after its own. The trapped failure is the second row's batch file, which cannot be written.
 TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
-  struct Case {
-    std::vector<std::string> arguments;
-    bool row, tool, administrator, trapped, toolFails, lockedLog;
-    int exitCode;
-  };
   const std::vector<std::string> reg = {"/quiet", "/register", "/log:l"};
-  for (const auto& c : std::vector<Case>{
-           {{"/quiet", "/register", "/x", "/log:l"}, true, false, false, true, true, true, 87},
-           {reg, true, false, false, true, true, true, 2},
-           {{"/quiet", "/tool:C:\\Tools\\"}, true, true, true, false, false, false, 2},
-           {reg, true, true, false, true, true, true, 740},
-           {reg, false, true, false, false, false, false, 1},  // nothing to register: no refusal
-           {reg, true, true, true, true, true, true, 3},
-           {reg, true, true, true, false, true, true, 1603},
-           {{"/quiet", "/log:l"}, false, true, true, false, false, true, 4},
-           {{"/quiet"}, false, true, true, false, false, false, 1},
-           {{"/quiet", "/tool:C:\\Tools\\R.exe"}, true, false, true, false, false, false, 0},
-           {{"/log:l"}, true, true, true, false, false, false, 0},
-           {{}, false, true, true, false, false, false, 0}}) {
+  for (const auto& [arguments, given, exitCode] :
+       std::vector<std::tuple<std::vector<std::string>, std::string, int>>{
+           {{"/quiet", "/register", "/x", "/log:l"}, "row trapped fails lockedLog", 87},
+           {reg, "row trapped fails lockedLog", 2},
+           {{"/quiet", "/tool:C:\\Tools\\"}, "row tool admin", 2},
+           {reg, "row tool trapped fails lockedLog", 740},
+           {reg, "tool", 1},  // nothing to register: no refusal
+           {reg, "row tool admin trapped fails lockedLog", 3},
+           {reg, "row tool admin fails lockedLog", 1603},
+           {{"/quiet", "/log:l"}, "tool admin lockedLog", 4},
+           {{"/quiet"}, "tool admin", 1},
+           {{"/quiet", "/tool:C:\\Tools\\R.exe"}, "row admin", 0},
+           {{"/log:l"}, "row tool admin", 0},
+           {{}, "tool admin", 0}}) {
+    const auto has = [&given](const char* what) { return given.find(what) != std::string::npos; };
     host = MemoryHost();
     host.AddFile("C:\\Tools\\R.exe");
     desktop.locateAnswers = {"C:\\Tools\\R.exe"};  // a dialog shown by mistake would find the tool
-    if (c.row) AddRow(1);
-    if (c.tool) host.AddFile(kFirstCandidate);
-    host.administrator = c.administrator;
-    if (c.trapped) {
+    if (has("row")) AddRow(1);
+    if (has("tool")) host.AddFile(kFirstCandidate);
+    host.administrator = has("admin");
+    if (has("trapped")) {
       AddRow(2);
       host.locked.insert(kFolder + "Register_Survey_Point_Import.bat");
     }
-    if (c.toolFails) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
-    if (c.lockedLog) host.locked.insert("C:\\Start\\l");
-    EXPECT_EQ(Start(c.arguments), c.exitCode) << c.exitCode << c.row << c.tool << c.trapped;
+    if (has("fails")) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
+    if (has("lockedLog")) host.locked.insert("C:\\Start\\l");
+    EXPECT_EQ(Start(arguments), exitCode) << given;
     // Only a quiet run prints its log: a window already shows the report.
-    EXPECT_EQ(host.console.empty(), c.arguments.empty() || c.arguments[0] != "/quiet");
+    EXPECT_EQ(host.console.empty(), arguments.empty() || arguments[0] != "/quiet");
   }
+}
+
+TEST_F(RunTest, ErrorTrapReportsTheExactMessageOnceWithTheLastLineReached) {
+  for (const int line : {0, 230}) {
+    ErrorTrap trap(screen.errors, "Form_Load ", "Error in frmBatch");
+    trap.Run([&] {
+      if (line != 0) trap.At(220), trap.At(line);
+      throw HostFailure(-5, "");
+    });
+  }
+  const std::string box = "Problem Making Batch Files:|48|", at = "Form_Load Error in frmBatch ";
+  EXPECT_EQ(host.boxes,
+            std::vector({box + Report(at, "-5\r\nDescription: ", false),
+                         box + Report(at + "Line : 230", "-5\r\nDescription: ", false)}));
+  EXPECT_EQ(box + host.clipboard, host.boxes[1]);
+}
+
+// A console like that of Windows XP, which refuses any single write above 8,000 characters;
+// a piece ending in the first half of a surrogate pair would print as two broken characters.
+TEST(ConsolePieces, ALongTextArrivesWholeInPiecesTheConsoleTakes) {
+  const std::u16string text =
+      std::u16string(7999, u'a') + u"\U0001F600" + std::u16string(16001, u'b');
+  std::u16string shown;
+  WriteInConsolePieces(std::u16string_view(text), [&](std::u16string_view piece) {
+    if (piece.size() > 8000 || (piece.back() >= 0xD800 && piece.back() <= 0xDBFF)) return false;
+    shown += piece;
+    return true;
+  });
+  EXPECT_EQ(shown, text);
+}
+
+using Ending = ProgramResult::Ending;
+const std::string kHead = "\r\n\r\n------< REGISTRATION >" + std::string(61, '-') + "\r\n\r\n";
+
+// Stopped while the seventh call runs: it ends, the eighth never starts. That each line arrives
+// as its call ends is pinned through the window below.
+TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
+  MemoryHost host;
+  host.programAnswers = {
+      {"PointImport.dll", {Ending::Exited, 5, ""}},
+      {"road_checker.dll", {Ending::Exited, 0x80000000, ""}},
+      {"WellLogs.dll", {Ending::Exited, 0x8007000E, ""}},
+      {"NoiseBuffer.dll", {Ending::NotStarted, 193, "T.exe is not a valid Win32 application."}},
+      {"SnowGrid.dll", {Ending::TimedOut, 0, ""}}};
+  std::string text;
+  const auto& catalogue = ExtensionCatalogue();
+  RunRegistrations(
+      host, RegistrationKind::Register, "C:\\T.exe", kFolder,
+      {catalogue.begin(), catalogue.begin() + 8}, [&] { return host.programCalls.size() >= 7; },
+      [&](const std::string& piece) { text += piece; });
+  const std::string lines =
+      "  --> Parcel Numbering Tools: registered\r\n"
+      "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 5)\r\n"
+      "  --> Field Crew Scheduler: registered\r\n"
+      "  --> Road Centreline Checker: FAILED (ESRIRegAsm.exe exit code 2147483648 / 0x80000000)\r\n"
+      "  --> Well Log Viewer: FAILED (ESRIRegAsm.exe exit code 2147942414 / 0x8007000E)\r\n"
+      "  --> Noise Buffer Tools: FAILED (could not start: 193 T.exe is not a valid Win32 "
+      "application.)\r\n"
+      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
+      "  --> Bridge Index: not run\r\n\r\n2 of 8 registered.";
+  EXPECT_EQ(text, kHead + lines);
+}
+
+// Without an administrator's full token nothing is run, and the section says why; the batch
+// files are written all the same.
+TEST_F(RunTest, RegistrationWithoutAdministratorRunsNothing) {
+  AddRow(1);
+  host.administrator = false;
+  EXPECT_EQ(Start({"/quiet", "/register"}), 740);
+  EXPECT_TRUE(host.programCalls.empty());
+  EXPECT_EQ(host.BatchFiles().size(), 2u);
+  EXPECT_TRUE(host.console.ends_with(kHead +
+                                     "Nothing was registered: registering writes to the "
+                                     "machine's registry, so start Tarvic_Kit.exe with \"Run as "
+                                     "administrator\".\r\n"));
+}
+
+TEST_F(RunTest, ClosingTheWindowStopsTheRegistrations) {
+  AddRow(1), AddRow(2), AddRow(3);
+  std::string boxDuringSecondCall;
+  host.whileProgramRuns = [&] {
+    EXPECT_TRUE(desktop.window.shown);
+    if (host.programCalls.size() < 2) return;
+    boxDuringSecondCall = desktop.window.reportText;
+    desktop.form->cmdClose_Click();
+  };
+  EXPECT_EQ(Start({"/register", "/log:run.log"}), 1603);
+  EXPECT_EQ(host.programCalls.size(), 2u);
+  EXPECT_TRUE(boxDuringSecondCall.ends_with(kHead + "  --> Parcel Numbering Tools: registered"));
+  EXPECT_TRUE(host.Contents("C:\\Start\\run.log")
+                  .ends_with(kHead +
+                             "  --> Parcel Numbering Tools: registered\r\n"
+                             "  --> Survey Point Import: registered\r\n"
+                             "  --> Field Crew Scheduler: not run\r\n\r\n2 of 3 registered.\r\n"));
 }
 
 }  // namespace

@@ -35,20 +35,21 @@ struct FakeMainWindowView : FakeForm<MainWindowScreen> {
   FakeMainWindowView() : FakeForm(8535, 4500, 390) {}
   std::string reportText = "Text1";
   bool shown = false;
-  std::function<void()> whileShown;
+  std::function<void()> whileShown = [] {};
   std::string ReportText() override { return reportText; }
   void SetReportText(const std::string& text) override { reportText = text; }
   void Show() override { shown = true; }
-  void RunUntilClosed() override {
-    if (whileShown) whileShown();
-  }
+  void RunUntilClosed() override { whileShown(); }
   void AppendReportText(const std::string& text) override { reportText += text; }
   bool IsOpen() override { return !closed; }
 };
 
-// Setting the path text fires the form's change event, as the platform does.
+// The form loads on this window; setting the path text fires its change event, as on Windows.
 struct FakeFindFileView : FakeForm<FindFileView> {
-  FakeFindFileView(frmFindFile& f, double frame) : FakeForm(6810, 3105, frame), form(f) {}
+  FakeFindFileView(frmFindFile& f, double frame) : FakeForm(6810, 3105, frame), form(f) {
+    form.Attach(this);
+    form.Form_Load();
+  }
   frmFindFile& form;
   std::string instructions, path = "txtLookupPath";
   bool okEnabled = true;
@@ -79,16 +80,11 @@ struct FakeDesktop : Desktop {
   std::string AskToolLocation(Host& host, ErrorSink& errors) override {
     frmFindFile form(host, errors);
     FakeFindFileView view(form, 390);
-    form.Attach(&view);
-    form.Form_Load();
     if (inDialog) inDialog(form);
-    if (locateAnswers.empty()) {
-      form.cmdCancel_Click();
-    } else {
-      view.path = locateAnswers.front();
-      locateAnswers.pop_front();
-      form.cmdOK_Click();
-    }
+    if (locateAnswers.empty()) return form.cmdCancel_Click(), form.Answer();
+    view.path = locateAnswers.front();
+    locateAnswers.pop_front();
+    form.cmdOK_Click();
     return form.Answer();
   }
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <set>
@@ -15,13 +14,13 @@
 
 namespace tarvic::test {
 
-// "*", "*.ext" or a name; "*.reg" also matches x.regx, as through its 8.3 alias X~1.REG.
+// "", "*", "*.ext" or a name; "*.reg" also matches x.regx, as through its 8.3 alias X~1.REG.
 inline bool Matches(const std::string& pattern, const std::string& name) {
-  if (pattern == "*") return true;
-  if (!pattern.starts_with("*.")) return EqualsIgnoreCase(pattern, name);
+  if (!pattern.empty() && pattern[0] != '*') return EqualsIgnoreCase(pattern, name);
   const auto dot = name.rfind('.');
-  return dot != std::string::npos &&
-         EqualsIgnoreCase(name.substr(dot, pattern.size() - 1), pattern.substr(1));
+  return pattern.size() < 2 ||
+         (dot != std::string::npos &&
+          EqualsIgnoreCase(name.substr(dot, pattern.size() - 1), pattern.substr(1)));
 }
 
 // A whole machine in memory. Paths match without regard to letter case; a listing returns names
@@ -51,8 +50,7 @@ class MemoryHost : public Host {
   }
   std::string Dir(const std::string& pattern) override {
     dirCalls.push_back(pattern);
-    listing_ = List(pattern);
-    next_ = 0;
+    listing_ = List(pattern), next_ = 0;
     return DirNext();
   }
   std::string DirNext() override { return next_ < listing_.size() ? listing_[next_++] : ""; }
@@ -99,33 +97,27 @@ class MemoryHost : public Host {
                            const std::string& folder, std::uint32_t) override {
     programCalls.push_back(program + "|" + folder + "|" + commandLine);
     if (whileProgramRuns) whileProgramRuns();
-    for (const auto& [library, answer] : programAnswers) {
+    for (const auto& [library, answer] : programAnswers)
       if (commandLine.find("\\" + library + "\"") != std::string::npos) return answer;
-    }
     return {};
   }
   bool IsAdministrator() override { return administrator; }
 
  private:
   std::string* Find(const std::string& path) {
-    for (auto& [stored, contents] : files_) {
+    for (auto& [stored, contents] : files_)
       if (EqualsIgnoreCase(stored, path)) return &contents;
-    }
     return nullptr;
   }
   std::vector<std::string> List(const std::string& pattern) {
-    for (const auto& [prefix, number] : failingListings) {
-      if (EqualsIgnoreCase(pattern.substr(0, prefix.size()), prefix)) {
-        throw HostFailure(number, "Listing failed");
-      }
-    }
+    for (const auto& [prefix, number] : failingListings)
+      if (pattern.starts_with(prefix)) throw HostFailure(number, "Listing failed");
     const auto slash = pattern.rfind('\\') + 1;
-    const std::string names = slash == pattern.size() ? "*" : pattern.substr(slash);
     std::vector<std::string> found;
     for (const auto& [path, contents] : files_) {
       const std::size_t nameAt = path.rfind('\\') + 1;
       if (nameAt == slash && EqualsIgnoreCase(path.substr(0, slash), pattern.substr(0, slash)) &&
-          !unlisted.contains(path) && Matches(names, path.substr(nameAt))) {
+          !unlisted.contains(path) && Matches(pattern.substr(slash), path.substr(nameAt))) {
         found.push_back(path.substr(nameAt));
       }
     }
