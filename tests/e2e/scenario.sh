@@ -1,8 +1,37 @@
 #!/bin/bash
 # scenario.sh "<test case name>": one e2e scenario at TARVIC_E2E_DPI, with TARVIC_E2E_PLANTED's
-# DLLs beside the program if given; needs scripts/wine-env.sh's environment and a display.
+# DLLs beside the program if given; needs scripts/wine-env.sh's environment and a display. Does for
+# the driver what only the Unix side can, asked by a line in $TARVIC_E2E_WORK/host-request; replies
+# in host-reply, "ok" or "failed: <reason>".
 set -u
-source "$(dirname "$0")/host-side.sh"
+host_answer() {
+  local verb arg dir
+  read -r verb arg <"$TARVIC_E2E_WORK/host-request"
+  dir="$TARVIC_E2E_WORK/$arg"
+  case "$verb" in
+    # Root may write anywhere; only an immutable folder refuses new files.
+    lock) chattr +i "$dir" ;;
+    fresh) [[ "$arg" != "" && "$arg" != *..* && "$arg" != */* ]] &&
+      { chattr -i "$dir" 2>/dev/null; rm -rf "$dir" && mkdir -p "$dir"; } ;;
+    shot) dir="${TARVIC_E2E_SHOTS:-$TARVIC_E2E_WORK}" &&
+      mkdir -p "$dir" && import -window root "$dir/$arg.png" ;;
+    *) false ;;
+  esac
+}
+
+# Serves requests until the process ends; returns its exit code.
+host_serve() {
+  while kill -0 "$1" 2>/dev/null; do
+    if [ -f "$TARVIC_E2E_WORK/host-request" ]; then
+      if out=$(host_answer 2>&1); then reply=ok; else reply="failed: $out"; fi
+      rm -f "$TARVIC_E2E_WORK/host-request"
+      echo "$reply" >"$TARVIC_E2E_WORK/host-reply"
+    fi
+    sleep 0.05
+  done
+  wait "$1"
+}
+
 wine="${TARVIC_E2E_WINE:-wine}" dpi="${TARVIC_E2E_DPI:-96}"
 # Wine then loads these names from the program folder first, as Windows does for most.
 if [ -n "${TARVIC_E2E_PLANTED:-}" ]; then

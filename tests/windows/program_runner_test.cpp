@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "host/win32/ProcessStart.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
 
@@ -52,4 +53,11 @@ TEST_CASE("A program still running at the time limit is left running; windows an
 TEST_CASE("child: sleeps three seconds, then writes child.end" * doctest::skip()) {
   Sleep(3000);
   CloseHandle(CreateFileW(L"child.end", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+}
+
+TEST_CASE("Start-up keeps the error mode's flags and silences failing drive probes") {
+  const UINT before = SetErrorMode(SEM_NOGPFAULTERRORBOX);
+  tarvic::win32::SilenceFailingDriveProbes();
+  const UINT after = SetErrorMode(before);
+  CHECK(after == (SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX));
 }

@@ -34,7 +34,6 @@ TEST_CASE("locate dialog: retry then browse then a failed Copy in the log") {
   TypeToolPath(app, kit.path + "No Such Tool.exe");
   Press(Shown(app, kDialogClass), IDOK);  // the problem box: OK asks again, in a fresh dialog
   HWND dialog = Shown(app, TARVIC_FINDFILE_CLASS);
-  CHECK(ItemText(dialog, IDC_TXTLOOKUPPATH) == "");
 
   Click(dialog, IDC_CMDSELLOOKUP);
   HWND open = Shown(app, kDialogClass);
