@@ -34,12 +34,11 @@ bool PrintToParentConsole(const std::string& text) {
     return true;
   }
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
-  const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
-                                     nullptr, OPEN_EXISTING, 0, nullptr);
-  if (console == INVALID_HANDLE_VALUE) return false;
+  const ScopedFile console(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                                       nullptr, OPEN_EXISTING, 0, nullptr));
+  if (console.Get() == INVALID_HANDLE_VALUE) return false;
   // The prompt was printed when the program started; begin on a line of its own.
-  WriteToConsole(console, Widen(kCrLf + text));
-  CloseHandle(console);
+  WriteToConsole(console.Get(), Widen(kCrLf + text));
   return true;
 }
 
