@@ -46,7 +46,8 @@ unreadable() {
   refuse "$cert is not a PKCS#12 (.pfx) file"
 }
 keys="$(read_pfx -nocerts -nodes | grep -c 'BEGIN .*PRIVATE KEY' || true)"
-if [ "$keys" = 0 ] && grep -q 'unsupported' "$work/errors"; then
+# Windows writes the key first, so the key may be read before the RC2 certificates fail.
+if grep -q 'unsupported' "$work/errors"; then
   legacy=(-legacy)
   keys="$(read_pfx -nocerts -nodes | grep -c 'BEGIN .*PRIVATE KEY' || true)"
   [ -s "$work/errors" ] || echo "sign.sh: note: $cert is encrypted the old way (RC2 or 3DES);" \
@@ -60,18 +61,17 @@ if ! openssl x509 -in "$work/cert.pem" -noout -checkend 0 >/dev/null; then
   refuse "the certificate in $cert has expired ($(openssl x509 -in "$work/cert.pem" -noout -enddate))"
 fi
 
-password=()
-if [ -n "$TARVIC_SIGN_PASSWORD" ]; then
-  # printf is a builtin: the password goes on no command line.
-  (umask 077 && printf '%s' "$TARVIC_SIGN_PASSWORD" >"$work/password")
-  password=(-readpass "$work/password")
-fi
 timestamp=()
 [ -z "${TARVIC_SIGN_TIMESTAMP_URL:-}" ] || timestamp=(-ts "$TARVIC_SIGN_TIMESTAMP_URL")
-if ! osslsigncode sign -pkcs12 "$cert" "${password[@]}" -h sha256 -n "Tarvic Kit" \
-  "${timestamp[@]}" -in "$program" -out "$work/signed.exe" >"$work/errors" 2>&1; then
-  refuse "osslsigncode could not sign $program: $(grep -v '^Failed$' "$work/errors" | head -3)"
-fi
+sign_copy() {
+  osslsigncode sign -pkcs12 "$cert" "$@" -h sha256 -n "Tarvic Kit" "${timestamp[@]}" \
+    -in "$program" -out "$work/signed.exe" >"$work/errors" 2>&1
+}
+# The password goes through a pipe, never a file, and printf is a builtin: it is on no command
+# line. osslsigncode opens and reads that /dev/fd path like a file, and strips one trailing CR LF.
+if [ -z "$TARVIC_SIGN_PASSWORD" ]; then sign_copy; else
+  sign_copy -readpass <(printf '%s' "$TARVIC_SIGN_PASSWORD")
+fi || refuse "osslsigncode could not sign $program: $(grep -v '^Failed$' "$work/errors" | head -3)"
 
 signed="$(dirname "$program")/signed/$(basename "$program")"
 mkdir -p "$(dirname "$signed")"

@@ -1,27 +1,37 @@
 # Sourced by the scripts that run Windows programs: picks the build that this machine's Wine can
 # run, and a private prefix under build/.
 #
-# The shipped program is the 32-bit build (preset windows). 32-bit Wine starts only where the
-# kernel runs 32-bit Linux programs; elsewhere the same sources built for 64-bit Windows (preset
-# windows-x64) run under 64-bit Wine. TARVIC_WINE_ARCH=64 forces that fallback, to check it
-# still passes here. Sets TARVIC_PRESET, TARVIC_BUILD and WINELOADER; a script that sourced it
-# passes its choice on to the scripts it starts.
+# The shipped program is the 32-bit build (preset windows). Where 32-bit Wine (wine32:i386) is
+# missing, or the kernel cannot start it, the same sources built for 64-bit Windows (preset
+# windows-x64) run under 64-bit Wine. TARVIC_WINE_ARCH=64 forces that fallback, to check it still
+# passes here. Sets TARVIC_PRESET, TARVIC_BUILD, WINELOADER, and TARVIC_WINE_WHY, why the shipped
+# build is not the one (empty when it is); a script that sourced it passes its choice on to the
+# scripts it starts.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)"
 if [ -z "${TARVIC_PRESET:-}" ]; then
-  if [ "${TARVIC_WINE_ARCH:-}" != 64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  TARVIC_WINE_WHY=""
+  if [ "${TARVIC_WINE_ARCH:-}" = 64 ]; then
+    TARVIC_WINE_WHY="TARVIC_WINE_ARCH=64"
+  elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
+    TARVIC_WINE_WHY="wine32:i386 is not installed"
+    # scripts/install-deps.sh keeps apt's reason there.
+    state="$ROOT/build/install-deps.state"
+    [ ! -s "$state" ] || TARVIC_WINE_WHY="wine32:i386 could not be installed: $(<"$state")"
+  elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    TARVIC_WINE_WHY="32-bit Wine is installed, but this kernel cannot start it"
+  fi
+  if [ -z "$TARVIC_WINE_WHY" ]; then
     TARVIC_PRESET=windows
     echo "Wine: the shipped 32-bit build (build/windows) under 32-bit Wine" >&2
   else
     TARVIC_PRESET=windows-x64
-    why="32-bit Wine does not start here"
-    [ "${TARVIC_WINE_ARCH:-}" = 64 ] && why="TARVIC_WINE_ARCH=64"
-    echo "Wine: the 64-bit build (build/windows-x64) under 64-bit Wine ($why)" >&2
+    echo "Wine: the 64-bit build (build/windows-x64) under 64-bit Wine ($TARVIC_WINE_WHY)" >&2
   fi
 fi
 WINELOADER=/usr/lib/wine/wine64
 [ "$TARVIC_PRESET" = windows ] && WINELOADER=/usr/lib/wine/wine
 TARVIC_BUILD="$ROOT/build/$TARVIC_PRESET"
-export TARVIC_PRESET TARVIC_BUILD WINELOADER
+export TARVIC_PRESET TARVIC_BUILD WINELOADER TARVIC_WINE_WHY
 export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -44,6 +54,12 @@ case ":$PATH:" in *":$WINE_SHIMS:"*) ;; *) export PATH="$WINE_SHIMS:$PATH" ;; es
 # 2 s stall per window close.
 wine_prefix_ready() {
   local mark="$WINEPREFIX/.tarvic-ready-${WINELOADER##*/}"
+  # A prefix of ours made before 32-bit Wine was installed lacks its DLLs: made afresh once it is.
+  if [ "$TARVIC_PRESET" = windows ] && [[ "$WINEPREFIX" == "$ROOT/build/"* ]] &&
+    [ -f "$WINEPREFIX/.tarvic-ready-wine64" ] &&
+    [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    rm -rf "$WINEPREFIX"
+  fi
   if [ ! -f "$mark" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot -u >/dev/null 2>&1
