@@ -28,7 +28,6 @@ const std::string kUsage =
     "1 no extension present; 0 batch files written for every extension present (and\r\n"
     "each one registered or unregistered, when asked).\r\n";
 
-const std::string kBom = "\xEF\xBB\xBF";
 const std::string kListingFailed = "52\r\nDescription: Listing failed";
 
 std::string Parsed(const std::vector<std::string>& arguments) {
@@ -199,7 +198,6 @@ TEST(ConsolePieces, ALongTextArrivesWholeInPiecesTheConsoleTakes) {
 }
 
 using Ending = ProgramResult::Ending;
-const std::string kHead = "\r\n\r\n------< REGISTRATION >" + std::string(61, '-') + "\r\n\r\n";
 
 // Stopped while the seventh call runs: it ends, the eighth never starts. That each line arrives
 // as its call ends is pinned through the window below.

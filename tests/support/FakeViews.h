@@ -72,6 +72,10 @@ struct FakeDesktop : Desktop {
   frmBatch* form = nullptr;  // the run's, once its window is open
   std::deque<std::string> locateAnswers;
   std::function<void(frmFindFile&)> inDialog;
+  std::function<void()> takingShowCommand = [] {}, sessionEnded;
+
+  void TakeStarterShowCommand() override { takingShowCommand(); }
+  void WhenSessionEnds(std::function<void()> ended) override { sessionEnded = std::move(ended); }
 
   MainWindowScreen& OpenMainWindow(frmBatch& f) override {
     form = &f;
