@@ -63,7 +63,6 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
         return stop;
       },
       [&](const std::string& piece) {
-        running = nullptr;
         if (window != nullptr && window->IsOpen()) window->AppendReportText(piece);
         log.ExtendReport(piece);
       });
