@@ -61,6 +61,8 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
 
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
 TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
+  int taken = 0;  // before the box; a quiet run takes nothing, as it shows nothing
+  desktop.takingShowCommand = [&] { taken += host.boxes.empty() ? 1 : 100; };
   for (const auto& [arguments, console, exitCode, shown] :
        std::vector<std::tuple<std::vector<std::string>, bool, int, std::string>>{
            {{"/?"}, false, 0, "Tarvic_Kit|64|" + kUsage},
@@ -71,6 +73,7 @@ TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
     for (const auto& box : host.boxes) host.console += box;
     EXPECT_EQ(host.console, shown) << arguments.back();
   }
+  EXPECT_EQ(taken, 2);
 }
 
 TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {

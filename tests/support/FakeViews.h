@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -73,11 +75,13 @@ struct FakeDesktop : Desktop {
   std::deque<std::string> locateAnswers;
   std::function<void(frmFindFile&)> inDialog;
   std::function<void()> takingShowCommand = [] {}, sessionEnded;
+  bool showCommandTaken = false;  // by each windowed run, before its first window
 
-  void TakeStarterShowCommand() override { takingShowCommand(); }
+  void TakeStarterShowCommand() override { showCommandTaken = true, takingShowCommand(); }
   void WhenSessionEnds(std::function<void()> ended) override { sessionEnded = std::move(ended); }
 
   MainWindowScreen& OpenMainWindow(frmBatch& f) override {
+    EXPECT_TRUE(std::exchange(showCommandTaken, false));
     form = &f;
     return window;
   }
