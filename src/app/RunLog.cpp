@@ -42,8 +42,8 @@ void RunLog::WriteEndedBySession(const std::string& callInProgress) noexcept {
   if (final_) return;
   final_ = true;
   try {
-    std::string tail = callInProgress.empty() ? "" : callInProgress + std::string(kCrLf);
-    tail += std::string(kCrLf) + std::string(kEndedBySession) + std::string(kCrLf);
+    std::string tail = callInProgress.empty() ? "" : callInProgress + kCrLf;
+    tail += kCrLf + std::string(kEndedBySession) + kCrLf;
     // Through the one writer, and with nothing dispatched meanwhile: the session is ending.
     if (written_) {
       text_ += tail;

@@ -87,10 +87,10 @@ LRESULT FormWindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_QUERYENDSESSION:
-      return TRUE;
+      return TRUE;  // nothing is asked: the run's log is kept as the session ends
     case WM_ENDSESSION:
       // Every top-level window hears it, hidden ones too, and the process may be ended as soon
-      // as it returns: the handler does its work before, and only the first call counts.
+      // as it returns: the handler does its work before, whichever window hears it first.
       if (wParam && sessionEnded_) sessionEnded_();
       return 0;
   }
