@@ -81,7 +81,7 @@ TEST_CASE("windows: layout at each DPI with screenshots") {
   CloseExpectingExit0(app, main);
 }
 
-TEST_CASE("windows: what assistive technology reads; keys; system colours") {
+TEST_CASE("windows: what assistive technology reads; keys; system colours; a sent Cancel") {
   // Read as the program starts; the picture keeps its own colours on any button face.
   const COLORREF face = RGB(0x20, 0x40, 0x80), outline = RGB(0x7A, 0x5A, 0x00);
   const ButtonFace changed(face);
