@@ -47,14 +47,21 @@ std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
 
 // After the run, when asked for and when batch files were written: each piece of the section
 // goes to the report box, while the window is open, and to the log as its call ends. Closing
-// the window starts no further call.
+// the window starts no further call. `running` names the entry whose call has not ended yet.
 std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
                                           const RunOutcome& outcome, RunLog& log,
-                                          MainWindowScreen* window) {
+                                          MainWindowScreen* window,
+                                          const ExtensionEntry*& running) {
   if (!line.registration || outcome.toolMissing || outcome.written.empty()) return std::nullopt;
+  std::size_t asked = 0;  // the question comes before each entry, in turn
   return RunRegistrations(
       host, *line.registration, outcome.regAsmPath, outcome.programFolder, outcome.written,
-      [&] { return window != nullptr && !window->IsOpen(); },
+      [&] {
+        const bool stop = window != nullptr && !window->IsOpen();
+        running = stop ? nullptr : &outcome.written.at(asked);
+        ++asked;
+        return stop;
+      },
       [&](const std::string& piece) {
         if (window != nullptr && window->IsOpen()) window->AppendReportText(piece);
         log.ExtendReport(piece);
@@ -79,6 +86,7 @@ int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& 
 int RunApplication(Host& host, Desktop& desktop) {
   const std::vector<std::string> arguments = host.Arguments();
   const CommandLine line = ParseCommandLine(arguments);
+  if (!line.quiet) desktop.TakeStarterShowCommand();
   if (line.help || line.Bad()) return ShowUsage(host, line);
 
   RunLog log(host, LogPath(host, line));
@@ -88,15 +96,19 @@ int RunApplication(Host& host, Desktop& desktop) {
   frmBatch form(host, RunChannels{locate, errors, boxes}, RunOptions{line.quiet, line.toolPath});
 
   std::optional<RegistrationTally> registration;
+  const ExtensionEntry* running = nullptr;
   if (line.quiet) {
     UnseenMainWindow window;
     form.Attach(&window);
     form.Form_Load();
     form.Attach(nullptr);
     log.WriteReport(window.ReportText());
-    registration = Register(host, line, form.Outcome(), log, nullptr);
+    registration = Register(host, line, form.Outcome(), log, nullptr, running);
     host.PrintToConsole(log.Text());
   } else {
+    // A quiet run has no top-level window to hear of it: the session ends it without notice.
+    desktop.WhenSessionEnds(
+        [&] { log.WriteEndedBySession(running ? EndedBySessionLine(*running) : ""); });
     MainWindowScreen& window = desktop.OpenMainWindow(form);
     form.Attach(&window);
     // The whole run happens before the window is first seen; reports after that (a button
@@ -104,8 +116,10 @@ int RunApplication(Host& host, Desktop& desktop) {
     form.Form_Load();
     log.WriteReport(window.ReportText());
     window.Show();
-    registration = Register(host, line, form.Outcome(), log, &window);
+    registration = Register(host, line, form.Outcome(), log, &window, running);
+    log.MarkFinal();
     window.RunUntilClosed();
+    desktop.WhenSessionEnds(nullptr);
     form.Attach(nullptr);
   }
   // A start without arguments is the program as it always was: it always ended with 0.

@@ -7,6 +7,8 @@ namespace tarvic {
 namespace {
 // Notepad on Windows XP needs the byte-order mark to read the file as UTF-8.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kEndedBySession =
+    "The run was ended by Windows (sign-out, shutdown or restart) before it finished.";
 }  // namespace
 
 void RunLog::WriteReport(const std::string& reportBoxText) {
@@ -36,8 +38,30 @@ void RunLog::ExtendReport(const std::string& text) {
   Store(entry, true);
 }
 
+void RunLog::WriteEndedBySession(const std::string& callInProgress) noexcept {
+  if (final_) return;
+  final_ = true;
+  try {
+    std::string tail = callInProgress.empty() ? "" : callInProgress + kCrLf;
+    tail += kCrLf + std::string(kEndedBySession) + kCrLf;
+    // Through the one writer, and with nothing dispatched meanwhile: the session is ending.
+    if (written_) {
+      text_ += tail;
+      Store(tail, true);
+    } else {
+      // No report yet: the error reports held for it, then the last line.
+      text_ = (pendingReports_ + tail).substr(kCrLf.size());
+      written_ = true;
+      Store(std::string(kByteOrderMark) + text_, false);
+    }
+  } catch (...) {
+    writeFailed_ = true;
+  }
+  endedBySession_ = true;
+}
+
 void RunLog::Store(const std::string& bytes, bool append) {
-  if (!path_ || writeFailed_) return;
+  if (!path_ || writeFailed_ || endedBySession_) return;
   try {
     if (append) {
       host_.AppendBytesFile(*path_, bytes);

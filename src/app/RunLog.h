@@ -23,6 +23,14 @@ class RunLog {
   // it followed by the line break that ends the report in the log.
   void ExtendReport(const std::string& text);
 
+  // The run's work is done: its report, and the registrations when asked for, are in the log.
+  void MarkFinal() { final_ = true; }
+  // Windows is ending the session before the run finished, and may end the process as soon as
+  // this returns. Once, and only while the log is not final: writes at once what it does not
+  // hold yet, then `callInProgress` (a line, or empty) and the line that says so. Nothing is
+  // written after it.
+  void WriteEndedBySession(const std::string& callInProgress) noexcept;
+
   // The whole log as text (UTF-8, without the byte-order mark).
   const std::string& Text() const { return text_; }
   bool WriteFailed() const { return writeFailed_; }
@@ -36,6 +44,8 @@ class RunLog {
   std::string text_;
   bool written_ = false;
   bool writeFailed_ = false;
+  bool final_ = false;
+  bool endedBySession_ = false;
 };
 
 }  // namespace tarvic

@@ -58,6 +58,10 @@ std::string Refusal(RegistrationKind kind) {
 
 }  // namespace
 
+std::string EndedBySessionLine(const ExtensionEntry& entry) {
+  return kArrow + entry.ToolTitle + ": FAILED (ended by sign-out or shutdown)";
+}
+
 std::string RegistrationCommandLine(RegistrationKind kind, const std::string& toolPath,
                                     const std::string& programFolder, const ExtensionEntry& entry) {
   const std::string dllPath = programFolder + entry.DllName;

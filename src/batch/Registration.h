@@ -23,6 +23,9 @@ inline constexpr std::uint32_t kRegistrationTimeoutMs = 5 * 60 * 1000;
 std::string RegistrationCommandLine(RegistrationKind kind, const std::string& toolPath,
                                     const std::string& programFolder, const ExtensionEntry& entry);
 
+// The line of a call that was still running when Windows ended the session.
+std::string EndedBySessionLine(const ExtensionEntry& entry);
+
 struct RegistrationTally {
   std::size_t succeeded = 0;
   std::size_t total = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "errors/ErrorSink.h"
@@ -26,6 +27,12 @@ class MainWindowScreen : public MainWindowView {
 class Desktop {
  public:
   virtual ~Desktop() = default;
+  // Called before any box or dialog of the run: the starter's show command would otherwise go
+  // to the first of them, and a hidden modal window waits for good.
+  virtual void TakeStarterShowCommand() = 0;
+  // Windows is ending the session: every window of the run calls `ended` before the message
+  // that says so returns, as the process may be ended right after it.
+  virtual void WhenSessionEnds(std::function<void()> ended) = 0;
   // The main window of the form, which lives as long as the desktop. Throws HostFailure when the
   // system refuses to create it.
   virtual MainWindowScreen& OpenMainWindow(frmBatch& form) = 0;

@@ -18,6 +18,8 @@ class FormView {
   virtual double Height() = 0;
   virtual double ScaleHeight() = 0;  // height of the inner area
   virtual void Move(double left, double top) = 0;
+  // Of the monitor the window is on, which a move may change; a view on no monitor keeps 0.
+  virtual int DotsPerInch() { return 0; }
   virtual void SetHeight(double height) = 0;
   // Closes the window; the form's unload handler runs as it closes.
   virtual void Unload() = 0;

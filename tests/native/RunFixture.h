@@ -13,7 +13,9 @@
 
 namespace tarvic::test {
 
-inline const std::string kNl = "\r\n", kFolder = "C:\\Ext\\";
+inline const std::string kNl = "\r\n", kFolder = "C:\\Ext\\", kBom = "\xEF\xBB\xBF";
+inline const std::string kHead =
+    "\r\n\r\n------< REGISTRATION >" + std::string(61, '-') + "\r\n\r\n";
 inline const std::string kFirstCandidate =
     "C:\\Program Files (x86)\\Common Files\\ArcGIS\\bin\\ESRIRegAsm.exe";
 // Stated here only: a wrong digit in the build's version fails every report and log comparison.

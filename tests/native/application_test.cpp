@@ -28,7 +28,6 @@ const std::string kUsage =
     "1 no extension present; 0 batch files written for every extension present (and\r\n"
     "each one registered or unregistered, when asked).\r\n";
 
-const std::string kBom = "\xEF\xBB\xBF";
 const std::string kListingFailed = "52\r\nDescription: Listing failed";
 
 std::string Parsed(const std::vector<std::string>& arguments) {
@@ -62,6 +61,8 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
 
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
 TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
+  int taken = 0;  // before the box; a quiet run takes nothing, as it shows nothing
+  desktop.takingShowCommand = [&] { taken += host.boxes.empty() ? 1 : 100; };
   for (const auto& [arguments, console, exitCode, shown] :
        std::vector<std::tuple<std::vector<std::string>, bool, int, std::string>>{
            {{"/?"}, false, 0, "Tarvic_Kit|64|" + kUsage},
@@ -72,6 +73,7 @@ TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
     for (const auto& box : host.boxes) host.console += box;
     EXPECT_EQ(host.console, shown) << arguments.back();
   }
+  EXPECT_EQ(taken, 2);
 }
 
 TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
@@ -199,7 +201,6 @@ TEST(ConsolePieces, ALongTextArrivesWholeInPiecesTheConsoleTakes) {
 }
 
 using Ending = ProgramResult::Ending;
-const std::string kHead = "\r\n\r\n------< REGISTRATION >" + std::string(61, '-') + "\r\n\r\n";
 
 // Stopped while the seventh call runs: it ends, the eighth never starts. That each line arrives
 // as its call ends is pinned through the window below.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <string>
@@ -72,8 +74,14 @@ struct FakeDesktop : Desktop {
   frmBatch* form = nullptr;  // the run's, once its window is open
   std::deque<std::string> locateAnswers;
   std::function<void(frmFindFile&)> inDialog;
+  std::function<void()> takingShowCommand = [] {}, sessionEnded;
+  bool showCommandTaken = false;  // by each windowed run, before its first window
+
+  void TakeStarterShowCommand() override { showCommandTaken = true, takingShowCommand(); }
+  void WhenSessionEnds(std::function<void()> ended) override { sessionEnded = std::move(ended); }
 
   MainWindowScreen& OpenMainWindow(frmBatch& f) override {
+    EXPECT_TRUE(std::exchange(showCommandTaken, false));
     form = &f;
     return window;
   }

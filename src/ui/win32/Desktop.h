@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ui/Desktop.h"
+#include "ui/ShowCommand.h"
 
 namespace tarvic::win32 {
 
@@ -10,13 +11,16 @@ namespace tarvic::win32 {
 class Win32Desktop : public Desktop {
  public:
   // How the program was asked to show its window (wWinMain's nCmdShow).
-  explicit Win32Desktop(int showCommand) : showCommand_(showCommand) {}
+  explicit Win32Desktop(int showCommand) : showCommand_(show::MappedShowCommand(showCommand)) {}
 
+  void TakeStarterShowCommand() override;
+  void WhenSessionEnds(std::function<void()> ended) override { sessionEnded_ = std::move(ended); }
   MainWindowScreen& OpenMainWindow(frmBatch& form) override;
   std::string AskToolLocation(Host& host, ErrorSink& errors) override;
 
  private:
   int showCommand_;
+  std::function<void()> sessionEnded_;
   std::unique_ptr<MainWindowScreen> mainWindow_;
 };
 

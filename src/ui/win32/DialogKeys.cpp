@@ -27,6 +27,9 @@ void LeaveDialogKeysToWindow(HWND edit) {
   }
 }
 
+// A modal loop looks at its window only when GetMessageW returns; the dialog wakes it as it goes.
+// The main loop needs no such help: it ends at the quit request, a posted message. Nor does the
+// registration wait, which wakes for any input and after a quit request waits with no window.
 int RunMessageLoop(HWND until) {
   MSG message;
   while (until == nullptr || IsWindow(until)) {

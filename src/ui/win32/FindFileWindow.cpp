@@ -42,11 +42,12 @@ constexpr FormDesign kDesign = {
 
 }  // namespace
 
-std::string ShowFindFileDialog(Host& host, ErrorSink& errors) {
+std::string ShowFindFileDialog(Host& host, ErrorSink& errors,
+                               const std::function<void()>& sessionEnded) {
   // Declared first, so the answer outlives the window.
   frmFindFile form(host, errors);
   {
-    FindFileWindow window(form);
+    FindFileWindow window(form, sessionEnded);
     form.Attach(&window);
     form.Form_Load();
     window.ShowModal();
@@ -54,7 +55,8 @@ std::string ShowFindFileDialog(Host& host, ErrorSink& errors) {
   return form.Answer();
 }
 
-FindFileWindow::FindFileWindow(frmFindFile& form) : FormWindow(kDesign), form_(form) {
+FindFileWindow::FindFileWindow(frmFindFile& form, const std::function<void()>& sessionEnded)
+    : FormWindow(kDesign, sessionEnded), form_(form) {
   Create();
 }
 
@@ -75,6 +77,12 @@ LRESULT FindFileWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       // High Contrast turned on or off comes this way too.
       highContrast_ = HighContrastOn();
       ShowBrowsePicture();
+      break;
+    case WM_NCDESTROY:
+      // Closed by a sent message (a scripted click, WM_CLOSE), the dialog is gone while the
+      // modal loop sleeps in GetMessageW, which handles sent messages without returning: a
+      // thread message wakes it. One posted to the window would go with the window.
+      PostMessageW(nullptr, WM_NULL, 0, 0);
       break;
     case WM_DPICHANGED: {
       const LRESULT result = FormWindowBase::HandleMessage(message, wParam, lParam);
@@ -114,7 +122,7 @@ void FindFileWindow::OnCommand(int id, int notification) {
 
 void FindFileWindow::ShowModal() {
   if (window_ == nullptr) return;
-  ShowWindow(window_, SW_SHOWNORMAL);
+  ShowFirstTime(SW_SHOWNORMAL);
   SetForegroundWindow(window_);
   SetFocus(Item(IDC_TXTLOOKUPPATH));
   RunMessageLoop(window_);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "host/Host.h"
@@ -12,13 +13,14 @@
 namespace tarvic::win32 {
 
 // Shows a fresh locate-tool dialog modally and returns its answer once it is gone.
-std::string ShowFindFileDialog(Host& host, ErrorSink& errors);
+std::string ShowFindFileDialog(Host& host, ErrorSink& errors,
+                               const std::function<void()>& sessionEnded);
 
 // The real locate-tool dialog around frmFindFile.
 class FindFileWindow : public FormWindow<FindFileView> {
  public:
   // Throws when the system refuses to create the window.
-  explicit FindFileWindow(frmFindFile& form);
+  FindFileWindow(frmFindFile& form, const std::function<void()>& sessionEnded);
   ~FindFileWindow() override;
 
   // Shows the dialog and runs its own message loop until it is destroyed.

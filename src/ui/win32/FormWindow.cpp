@@ -1,6 +1,7 @@
 #include "ui/win32/FormWindow.h"
 
 #include "host/win32/DynamicCalls.h"
+#include "ui/ShowCommand.h"
 #include "ui/win32/ControlIds.h"
 
 namespace tarvic::win32 {
@@ -85,17 +86,26 @@ LRESULT FormWindowBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // nothing is asked: the run's log is kept as the session ends
+    case WM_ENDSESSION:
+      // Every top-level window hears it, hidden ones too, and the process may be ended as soon
+      // as it returns: the handler does its work before, whichever window hears it first.
+      if (wParam && sessionEnded_) sessionEnded_();
+      return 0;
   }
   // WM_CLOSE (close box, system menu, Alt+F4) destroys the window.
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 void FormWindowBase::CreateControls() {
-  const int dpi = Dpi();
-  font_.emplace(dpi);
-  const SIZE outer = OuterSizeForInner(window_, design_.innerWidth, design_.innerHeight, dpi);
+  const SIZE outer = OuterSizeForInner(window_, design_.innerWidth, design_.innerHeight, Dpi());
   SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Growing from nothing may have taken the window onto a monitor of another DPI: the controls
+  // and their font take the DPI it has now.
+  const int dpi = Dpi();
+  font_.emplace(dpi);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ChildControl& control : design_.controls) {
     const HWND child = CreateWindowExW(
@@ -106,6 +116,13 @@ void FormWindowBase::CreateControls() {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Get()), FALSE);
   }
+}
+
+void FormWindowBase::ShowFirstTime(int command) {
+  ShowWindow(window_, command);
+  const show::WindowState state = {IsWindowVisible(window_) != FALSE, IsIconic(window_) != FALSE,
+                                   IsZoomed(window_) != FALSE};
+  if (!show::ShowsAs(command, state)) ShowWindow(window_, command);
 }
 
 void FormWindowBase::OnActivate(bool active) {
@@ -128,6 +145,7 @@ void FormWindowBase::OnDpiChanged(int dpi, const RECT& suggested) {
   DialogFont font(dpi);
   for (const ChildControl& control : design_.controls) {
     const HWND child = Item(control.id);
+    if (child == nullptr) continue;  // the window is still growing: they come with its DPI
     Place(child, control.rect, dpi);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
   }

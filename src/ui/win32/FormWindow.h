@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -51,15 +52,17 @@ struct FormDesign {
 
 // The one window-procedure shape of both forms: a static window procedure attaches the object
 // at WM_NCCREATE and hands every message to HandleMessage. A form handles its own messages and
-// leaves the rest to this base, which does what both forms do: DPI changes, the focus across
-// activation, and white read-only boxes.
+// leaves the rest to this base, which does what both forms do: the first show, DPI changes, the
+// focus across activation, white read-only boxes, and the end of the session.
 class FormWindowBase {
  public:
   FormWindowBase(const FormWindowBase&) = delete;
   FormWindowBase& operator=(const FormWindowBase&) = delete;
 
  protected:
-  explicit FormWindowBase(const FormDesign& design) : design_(design) {}
+  // `sessionEnded` is called when Windows ends the session while the window exists.
+  FormWindowBase(const FormDesign& design, const std::function<void()>& sessionEnded)
+      : design_(design), sessionEnded_(sessionEnded) {}
   virtual ~FormWindowBase() { Destroy(); }
 
   // Called at the end of the form's constructor, so its HandleMessage sees WM_CREATE. Throws when
@@ -72,6 +75,8 @@ class FormWindowBase {
 
   // From WM_CREATE: sizes the window to its designed inner area and creates the controls.
   void CreateControls();
+  // Shows the window as `command` (a mapped one) asks, whatever the system made of the call.
+  void ShowFirstTime(int command);
   HWND Item(int id) const { return GetDlgItem(window_, id); }
   int Dpi() const { return WindowDpi(window_); }
 
@@ -83,6 +88,7 @@ class FormWindowBase {
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   FormDesign design_;
+  const std::function<void()>& sessionEnded_;
   std::optional<DialogFont> font_;
   HWND focusBeforeDeactivation_ = nullptr;
 };
@@ -98,6 +104,7 @@ class FormWindow : public View, protected FormWindowBase {
   double Height() override { return twips::Height(window_); }
   double ScaleHeight() override { return twips::ScaleHeight(window_); }
   void Move(double left, double top) override { twips::Move(window_, left, top); }
+  int DotsPerInch() override { return Dpi(); }
   void SetHeight(double height) override { twips::SetHeight(window_, height); }
   void Unload() override {
     if (!DestroyWindow(window_)) throw LastErrorFailure("Can't close the window");

@@ -5,6 +5,7 @@
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 #include "ui/Layout.h"
+#include "ui/ShowCommand.h"
 #include "ui/win32/ControlIds.h"
 
 namespace tarvic::win32 {
@@ -34,8 +35,8 @@ constexpr FormDesign kDesign = {
 
 }  // namespace
 
-MainWindow::MainWindow(frmBatch& form, int showCommand)
-    : FormWindow(kDesign), form_(form), showCommand_(showCommand) {
+MainWindow::MainWindow(frmBatch& form, int showCommand, const std::function<void()>& sessionEnded)
+    : FormWindow(kDesign, sessionEnded), form_(form), showCommand_(showCommand) {
   Create();
 }
 
@@ -75,11 +76,14 @@ void MainWindow::OnCommand(int id, int notification) {
 }
 
 void MainWindow::Show() {
-  ShowWindow(window_, showCommand_);
+  ShowFirstTime(showCommand_);
+  const bool takesForeground = show::TakesForeground(showCommand_);
   // A locate dialog that just closed may have handed the activation elsewhere.
-  SetForegroundWindow(window_);
+  if (takesForeground) SetForegroundWindow(window_);
   UpdateWindow(window_);
-  SetFocus(Item(IDC_TXTREPORT));
+  // Setting the focus would activate a window that was to start inactive; its activation sets
+  // the focus once the user gets there.
+  if (takesForeground) SetFocus(Item(IDC_TXTREPORT));
 }
 
 void MainWindow::RunUntilClosed() {

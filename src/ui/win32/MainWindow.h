@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "ui/Desktop.h"
@@ -15,8 +16,8 @@ namespace tarvic::win32 {
 // before it is first seen. Destroying it ends the program.
 class MainWindow : public FormWindow<MainWindowScreen> {
  public:
-  // Throws when the system refuses to create the window.
-  MainWindow(frmBatch& form, int showCommand);
+  // `showCommand` is a mapped one. Throws when the system refuses to create the window.
+  MainWindow(frmBatch& form, int showCommand, const std::function<void()>& sessionEnded);
   ~MainWindow() override;
 
   void Show() override;

@@ -26,13 +26,16 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
   return nullptr;
 }
 
-// One start of a program, from its own folder unless another is given; it never outlives the test.
+// One start of a program, from its own folder unless another is given, with the starter's show
+// command if given; it never outlives the test.
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
-               const std::string& folder = "") {
+               const std::string& folder = "", int show = -1) {
     std::wstring line = Wide("\"" + exe + "\" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = show < 0 ? 0 : STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
     CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                    Wide(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
                    &startup, &info);
