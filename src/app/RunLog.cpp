@@ -1,5 +1,7 @@
 #include "app/RunLog.h"
 
+#include <algorithm>
+
 #include "batch/TextLines.h"
 
 namespace tarvic {
@@ -10,43 +12,69 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
 void RunLog::WriteReport(const std::string& reportBoxText) {
-  text_ = reportBoxText + std::string(kCrLf) + pendingReports_;
+  Begin(reportBoxText + std::string(kCrLf) + pendingReports_);
+}
+
+void RunLog::WriteWithoutReport() {
+  Begin(pendingReports_.substr(std::min(kCrLf.size(), pendingReports_.size())));
+}
+
+void RunLog::Begin(std::string text) {
   pendingReports_.clear();
-  written_ = true;
-  Store(std::string(kByteOrderMark) + text_, false);
+  begun_ = true;
+  text_ = std::move(text);
+  Store(text_);
 }
 
 void RunLog::Record(const std::string& errorReportText) noexcept {
   try {
     const std::string entry = std::string(kCrLf) + errorReportText + std::string(kCrLf);
-    if (!written_) {
+    if (!begun_) {
       pendingReports_ += entry;
       return;
     }
     text_ += entry;
-    Store(entry, true);
+    Store(entry);
   } catch (...) {
-    writeFailed_ = true;  // out of memory: the log can no longer be complete
+    lost_ = true;
   }
 }
 
 void RunLog::ExtendReport(const std::string& text) {
   const std::string entry = text.substr(kCrLf.size()) + kCrLf;
   text_ += entry;
-  Store(entry, true);
+  Store(entry);
 }
 
-void RunLog::Store(const std::string& bytes, bool append) {
-  if (!path_ || writeFailed_) return;
+void RunLog::Flush() {
+  if (begun_) Store("");
+}
+
+void RunLog::Store(const std::string& text) {
+  if (!path_) return;
+  unwritten_ += text;
+  // A piece that comes while a write waits (a button pressed meanwhile) stays in the queue: the
+  // waiting write takes it next, in order.
+  if (storing_) return;
+  storing_ = true;
   try {
-    if (append) {
-      host_.AppendBytesFile(*path_, bytes);
-    } else {
-      host_.WriteBytesFile(*path_, bytes);
+    while (!unwritten_.empty()) {
+      // A copy: the queue may grow while the host writes.
+      const std::string piece = unwritten_;
+      if (replaced_) {
+        host_.AppendBytesFile(*path_, piece);
+      } else {
+        host_.WriteBytesFile(*path_, std::string(kByteOrderMark) + piece);
+      }
+      replaced_ = true;
+      unwritten_.erase(0, piece.size());
     }
   } catch (const HostFailure&) {
-    writeFailed_ = true;  // the batch files are already written; the exit code tells
+    // Kept for the next piece; the batch files are already written, and the exit code tells.
+  } catch (...) {
+    lost_ = true;
   }
+  storing_ = false;
 }
 
 }  // namespace tarvic
