@@ -73,7 +73,10 @@ struct FakeDesktop : Desktop {
   std::deque<std::string> locateAnswers;
   std::function<void(frmFindFile&)> inDialog;
 
+  bool openFails = false;  // as when the desktop heap is exhausted
+
   MainWindowScreen& OpenMainWindow(frmBatch& f) override {
+    if (openFails) throw HostFailure(1158, "Can't create a window: no more handles");
     form = &f;
     return window;
   }

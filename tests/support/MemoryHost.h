@@ -38,7 +38,7 @@ class MemoryHost : public Host {
   bool clipboardFails = false, hasConsole = false, openFails = false, administrator = true;
   std::vector<std::string> programCalls;                // each as "program|folder|command line"
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
-  std::function<void()> whileProgramRuns;
+  std::function<void()> whileProgramRuns, whileBoxShows = [] {};
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -69,6 +69,7 @@ class MemoryHost : public Host {
   }
   int MsgBox(const std::string& prompt, int style, const std::string& title) override {
     boxes.push_back(title + "|" + std::to_string(style) + "|" + prompt);
+    whileBoxShows();
     return boxAnswer;
   }
   void ClipboardSetText(const std::string& text) override {
