@@ -21,12 +21,17 @@ const std::string kUsage =
     "  /log:FILE   Write the report and any error reports to FILE (UTF-8).\r\n"
     "  /?          Show this text.\r\n"
     "\r\n"
-    "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
-    "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
-    "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
-    "registration failed, timed out or was not run; 4 the log could not be written;\r\n"
-    "1 no extension present; 0 batch files written for every extension present (and\r\n"
-    "each one registered or unregistered, when asked).\r\n";
+    "Exit codes, the first that applies:\r\n"
+    "  87   bad command line; nothing was run\r\n"
+    "  2    ESRIRegAsm.exe not found\r\n"
+    "  740  /register or /unregister without administrator rights; nothing was run\r\n"
+    "  3    a failure was reported, or a batch file was missing after its write;\r\n"
+    "       the log says which, if it could be written\r\n"
+    "  1603 a registration failed, timed out or was not run\r\n"
+    "  4    the log could not be written\r\n"
+    "  1    no extension present\r\n"
+    "  0    batch files written for every extension present (and each one\r\n"
+    "       registered or unregistered, when asked)\r\n";
 
 const std::string kBom = "\xEF\xBB\xBF";
 const std::string kListingFailed = "52\r\nDescription: Listing failed";
@@ -53,6 +58,10 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
            {{"/s", "/quiet", "/x"}, "quiet bad:/s"},
            {{"quiet"}, "bad:quiet"},
            {{"/log:\"\""}, "bad:/log:\"\""},
+           // A backslash escaped the closing quote: the switches after it are in the value.
+           {{"/log:C:\\Logs\" /quiet"}, "quiet bad:/log:C:\\Logs\" /quiet"},
+           {{"/tool:C:\\T\"  -QuieT /x", "/log:l"}, "quiet log=l bad:/tool:C:\\T\"  -QuieT /x"},
+           {{"/log:C:\\a /quiet\"", "a\"/quiet2"}, "bad:/log:C:\\a /quiet\""},
            {{"/log"}, "bad:/log"},
            {{"/quiet:yes"}, "bad:/quiet:yes"},
            {{""}, "bad:\"\""}}) {
@@ -66,7 +75,7 @@ TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
        std::vector<std::tuple<std::vector<std::string>, bool, int, std::string>>{
            {{"/?"}, false, 0, "Tarvic_Kit|64|" + kUsage},
            {{"/x"}, true, 87, "Not understood: /x\r\n\r\n" + kUsage},
-           {{"/quiet", "-x"}, false, 87, ""}}) {
+           {{"/log:C:\\Logs\" /quiet"}, false, 87, ""}}) {
     host = MemoryHost();
     EXPECT_EQ(Start(arguments, console), exitCode);
     for (const auto& box : host.boxes) host.console += box;
@@ -130,6 +139,36 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
                 kNl + kNl +
                 Report("Form_Load Error in frmBatch Line : 500", kListingFailed, false) + kNl);
   EXPECT_EQ(host.boxes.size(), 2u);
+}
+
+// Before any window of ours exists: the log is written, then the box that always told it shows.
+TEST_F(RunTest, AMainWindowThatCannotBeCreatedIsAFailureLoggedBeforeItsBox) {
+  AddRow(1);
+  desktop.openFails = true;
+  host.WriteBytesFile("C:\\Start\\run.log", "older");
+  std::string logWhenBoxShows;
+  host.whileBoxShows = [&] { logWhenBoxShows = host.Contents("C:\\Start\\run.log"); };
+  EXPECT_EQ(Start({"/log:run.log"}), 3);
+  EXPECT_EQ(host.boxes,
+            std::vector<std::string>{"Tarvic_Kit|16|Can't create a window: no more handles"});
+  EXPECT_EQ(logWhenBoxShows,
+            kBom +
+                Report("Form_Load Error in frmBatch Line : 50",
+                       "1158\r\nDescription: Can't create a window: no more handles", true) +
+                kNl);
+  EXPECT_EQ(Start({}), 0);
+}
+
+// A file that refuses the log for a while gets all it missed with the next piece; 4 only for
+// text that never got there.
+TEST_F(RunTest, LogTextRefusedIsWrittenWithTheNextPiece) {
+  AddRow(1), AddRow(2);
+  host.locked = {"C:\\Start\\run.log"};
+  host.whileProgramRuns = [&] {
+    if (host.programCalls.size() == 2) host.locked.clear();
+  };
+  EXPECT_EQ(Start({"/quiet", "/register", "/log:run.log"}), 0);
+  EXPECT_EQ(host.Contents("C:\\Start\\run.log"), kBom + host.console);
 }
 
 // The whole order, 87 > 2 > 740 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
@@ -201,32 +240,36 @@ TEST(ConsolePieces, ALongTextArrivesWholeInPiecesTheConsoleTakes) {
 using Ending = ProgramResult::Ending;
 const std::string kHead = "\r\n\r\n------< REGISTRATION >" + std::string(61, '-') + "\r\n\r\n";
 
-// Stopped while the seventh call runs: it ends, the eighth never starts. That each line arrives
+// Stopped while the ninth call runs: it ends, the tenth never starts. That each line arrives
 // as its call ends is pinned through the window below.
 TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
   MemoryHost host;
   host.programAnswers = {
-      {"PointImport.dll", {Ending::Exited, 5, ""}},
+      {"PointImport.dll", {Ending::Exited, 1, ""}},
       {"road_checker.dll", {Ending::Exited, 0x80000000, ""}},
       {"WellLogs.dll", {Ending::Exited, 0x8007000E, ""}},
       {"NoiseBuffer.dll", {Ending::NotStarted, 193, "T.exe is not a valid Win32 application."}},
-      {"SnowGrid.dll", {Ending::TimedOut, 0, ""}}};
+      {"SnowGrid.dll", {Ending::TimedOut, 0, ""}},
+      {"Bridge_data2.dll", {Ending::ExitCodeUnknown, 5, "Access is denied."}},
+      {"PellmarGrid.dll", {Ending::WaitFailed, 6, "The handle is invalid."}}};
   std::string text;
   const auto& catalogue = ExtensionCatalogue();
   RunRegistrations(
       host, RegistrationKind::Register, "C:\\T.exe", kFolder,
-      {catalogue.begin(), catalogue.begin() + 8}, [&] { return host.programCalls.size() >= 7; },
+      {catalogue.begin(), catalogue.begin() + 10}, [&] { return host.programCalls.size() >= 9; },
       [&](const std::string& piece) { text += piece; });
   const std::string lines =
       "  --> Parcel Numbering Tools: registered\r\n"
-      "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 5)\r\n"
+      "  --> Survey Point Import: FAILED (ESRIRegAsm.exe exit code 1)\r\n"
       "  --> Field Crew Scheduler: registered\r\n"
       "  --> Road Centreline Checker: FAILED (ESRIRegAsm.exe exit code 2147483648 / 0x80000000)\r\n"
       "  --> Well Log Viewer: FAILED (ESRIRegAsm.exe exit code 2147942414 / 0x8007000E)\r\n"
       "  --> Noise Buffer Tools: FAILED (could not start: 193 T.exe is not a valid Win32 "
       "application.)\r\n"
       "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
-      "  --> Bridge Index: not run\r\n\r\n2 of 8 registered.";
+      "  --> Bridge Index: FAILED (exit code unknown: 5 Access is denied.)\r\n"
+      "  --> Pellmar Label Grid: FAILED (waiting failed: 6 The handle is invalid.)\r\n"
+      "  --> Pipeline Valve Tools: not run\r\n\r\n2 of 10 registered.";
   EXPECT_EQ(text, kHead + lines);
 }
 
