@@ -27,13 +27,14 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
 }
 
 // One start of a program, from its own folder unless another is given; it never outlives the test.
+// DETACHED_PROCESS starts it without a console, as a distribution system does.
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
-               const std::string& folder = "") {
+               const std::string& folder = "", DWORD flags = 0) {
     std::wstring line = Wide("\"" + exe + "\" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
                    Wide(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
                    &startup, &info);
   }

@@ -49,7 +49,7 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
     DeleteFileW(Wide(logFile).c_str());
     const std::string hold = kit.path + "ParcelNum.dll.hold";
     if (run.viewer) WriteBytes(hold, "");
-    App app(kit.Exe(), run.arguments + " /quiet");
+    App app(kit.Exe(), run.arguments + " /quiet", "", DETACHED_PROCESS);
     HANDLE viewer = INVALID_HANDLE_VALUE;
     if (run.viewer) {  // reads and lets others read and write, as CMTrace does
       CHECK(PollUntil(20000, [&] {
