@@ -46,7 +46,6 @@ TEST_F(RunTest, BatchFilesWrittenButNotFoundGiveTheHandMadeText) {
   host.AddFile("E:\\R.exe");
   host.unlisted = {kFolder + "Unregister_Parcel_Numbering.bat"};
   EXPECT_EQ(Start({"/quiet", "/register", "/tool:E:\\R.exe"}), 3);
-  EXPECT_EQ(host.programCalls.size(), 1u);
   EXPECT_TRUE(
       host.console.ends_with("Survey Point Import: registered\r\n\r\n1 of 1 registered.\r\n"));
   EXPECT_TRUE(host.console.starts_with(
