@@ -68,11 +68,25 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
       });
 }
 
+// The window that cannot be made leaves only its error report: in the log, written before the
+// box shows (it waits for the user), then in the box that always told it.
+int WindowNotCreated(Host& host, frmBatch& form, const HostFailure& failure, RunLog& log,
+                     bool withArguments) {
+  RunErrorSink logOnly(host, log, true);  // no window of ours exists to own a warning box
+  form.ReportWindowNotCreated(failure, logOnly);
+  log.WriteWithoutReport();
+  try {
+    host.MsgBox(failure.Description(), msgbox::kError, "Tarvic_Kit");
+  } catch (...) {
+  }
+  return withArguments ? exitcode::kFailureReported : exitcode::kDone;
+}
+
 int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& registration,
              const RunErrorSink& errors, const RunLog& log) {
   if (outcome.toolMissing) return exitcode::kToolNotFound;
   if (registration && registration->refused) return exitcode::kElevationRequired;
-  if (errors.Count() > 0) return exitcode::kFailureReported;
+  if (errors.Count() > 0 || outcome.missingAfterWrite) return exitcode::kFailureReported;
   if (registration && registration->succeeded < registration->total) {
     return exitcode::kRegistrationFailed;
   }
@@ -106,10 +120,16 @@ int RunApplication(Host& host, Desktop& desktop) {
     registration = Register(host, line, form.Outcome(), log, nullptr, running);
     host.PrintToConsole(log.Text());
   } else {
+    MainWindowScreen* opened = nullptr;
+    try {
+      opened = &desktop.OpenMainWindow(form);
+    } catch (const HostFailure& failure) {
+      return WindowNotCreated(host, form, failure, log, !arguments.empty());
+    }
+    MainWindowScreen& window = *opened;
     // A quiet run has no top-level window to hear of it: the session ends it without notice.
     desktop.WhenSessionEnds(
         [&] { log.WriteEndedBySession(running ? EndedBySessionLine(*running) : ""); });
-    MainWindowScreen& window = desktop.OpenMainWindow(form);
     form.Attach(&window);
     // The whole run happens before the window is first seen; reports after that (a button
     // pressed) are appended to the log as they happen.
@@ -122,6 +142,7 @@ int RunApplication(Host& host, Desktop& desktop) {
     desktop.WhenSessionEnds(nullptr);
     form.Attach(nullptr);
   }
+  log.Flush();
   // A start without arguments is the program as it always was: it always ended with 0.
   if (arguments.empty()) return exitcode::kDone;
   return ExitCode(form.Outcome(), registration, errors, log);

@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
+
+#include "app/ExitCodes.h"
 #include "batch/AsciiCase.h"
 #include "batch/TextLines.h"
 
@@ -41,7 +44,9 @@ bool Apply(const std::string& argument, CommandLine& line) {
     return true;
   }
   const std::string value = Unquoted(body.substr(colon + 1));
-  if (value.empty()) return false;
+  // No file name holds a quote: one left in a value is a backslash that escaped the closing
+  // quote (/log:"C:\Logs\" /quiet), and the switches after it were swallowed into the value.
+  if (value.empty() || value.find('"') != std::string::npos) return false;
   if (EqualsIgnoreCase(name, "tool"))
     line.toolPath = value;
   else if (EqualsIgnoreCase(name, "log"))
@@ -49,6 +54,21 @@ bool Apply(const std::string& argument, CommandLine& line) {
   else
     return false;
   return true;
+}
+
+// A quiet word swallowed after a stray quote still means that nobody is at the screen: the bad
+// line must then show no box either.
+bool SwallowsQuiet(const std::string& argument) {
+  const auto quote = argument.find('"');
+  if (quote == std::string::npos) return false;
+  std::size_t at = quote + 1;
+  while (at < argument.size()) {
+    const auto end = std::min(argument.find_first_of(" \t", at), argument.size());
+    const std::string word = argument.substr(at, end - at);
+    if (EqualsIgnoreCase(word, "/quiet") || EqualsIgnoreCase(word, "-quiet")) return true;
+    at = end + 1;
+  }
+  return false;
 }
 
 }  // namespace
@@ -59,6 +79,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   for (const auto& argument : arguments) {
     if (!Apply(argument, line) && !line.Bad())
       line.badArgument = argument.empty() ? "\"\"" : argument;
+    if (SwallowsQuiet(argument)) line.quiet = true;
   }
   return line;
 }
@@ -76,13 +97,8 @@ std::string UsageText() {
          "              spaces) instead of looking for it.\r\n"
          "  /log:FILE   Write the report and any error reports to FILE (UTF-8).\r\n"
          "  /?          Show this text.\r\n"
-         "\r\n"
-         "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
-         "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
-         "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
-         "registration failed, timed out or was not run; 4 the log could not be written;\r\n"
-         "1 no extension present; 0 batch files written for every extension present (and\r\n"
-         "each one registered or unregistered, when asked).\r\n";
+         "\r\n" +
+         std::string(exitcode::kTable);
 }
 
 std::string BadCommandLineText(const std::string& argument) {

@@ -21,7 +21,8 @@ struct CommandLine {
 };
 
 // Takes the arguments as the C runtime splits them, so quotes are already gone; a value that
-// still stands in one pair of quotes loses them. A later switch replaces an earlier one.
+// still stands in one pair of quotes loses them, and one holding any other quote is bad. A later
+// switch replaces an earlier one.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 std::string UsageText();

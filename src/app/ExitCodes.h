@@ -2,10 +2,9 @@
 
 namespace tarvic::exitcode {
 
-// What an unattended run ended with. Where several apply, the first in this list wins: bad
-// command line, tool not found, registration refused, failure reported, registration failed, log
-// not written, nothing present, done. 740 and 1603 are Windows' own codes for "elevation
-// required" and "fatal error during installation", which distribution systems know.
+// What an unattended run ended with. Where several apply, the first in this list wins, as the
+// table below says. 740 and 1603 are Windows' own codes for "elevation required" and "fatal
+// error during installation", which distribution systems know.
 constexpr int kBadCommandLine = 87;
 constexpr int kToolNotFound = 2;
 constexpr int kElevationRequired = 740;
@@ -14,5 +13,19 @@ constexpr int kRegistrationFailed = 1603;
 constexpr int kLogNotWritten = 4;
 constexpr int kNoExtension = 1;
 constexpr int kDone = 0;
+
+// The same order as the usage tells it, one row per code.
+constexpr const char* kTable =
+    "Exit codes, the first that applies:\r\n"
+    "  87   bad command line; nothing was run\r\n"
+    "  2    ESRIRegAsm.exe not found\r\n"
+    "  740  /register or /unregister without administrator rights; nothing was run\r\n"
+    "  3    a failure was reported, or a batch file was missing after its write;\r\n"
+    "       the log says which, if it could be written\r\n"
+    "  1603 a registration failed, timed out or was not run\r\n"
+    "  4    the log could not be written\r\n"
+    "  1    no extension present\r\n"
+    "  0    batch files written for every extension present (and each one\r\n"
+    "       registered or unregistered, when asked)\r\n";
 
 }  // namespace tarvic::exitcode

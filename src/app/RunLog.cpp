@@ -1,5 +1,7 @@
 #include "app/RunLog.h"
 
+#include <algorithm>
+
 #include "batch/TextLines.h"
 
 namespace tarvic {
@@ -12,65 +14,93 @@ constexpr std::string_view kEndedBySession =
 }  // namespace
 
 void RunLog::WriteReport(const std::string& reportBoxText) {
-  text_ = reportBoxText + std::string(kCrLf) + pendingReports_;
+  Begin(reportBoxText + std::string(kCrLf) + pendingReports_);
+}
+
+void RunLog::WriteWithoutReport() {
+  Begin(pendingReports_.substr(std::min(kCrLf.size(), pendingReports_.size())));
+}
+
+void RunLog::Begin(std::string text) {
   pendingReports_.clear();
-  written_ = true;
-  Store(std::string(kByteOrderMark) + text_, false);
+  begun_ = true;
+  text_ = std::move(text);
+  Store(text_);
 }
 
 void RunLog::Record(const std::string& errorReportText) noexcept {
   try {
     const std::string entry = std::string(kCrLf) + errorReportText + std::string(kCrLf);
-    if (!written_) {
+    if (!begun_) {
       pendingReports_ += entry;
       return;
     }
     text_ += entry;
-    Store(entry, true);
+    Store(entry);
   } catch (...) {
-    writeFailed_ = true;  // out of memory: the log can no longer be complete
+    lost_ = true;
   }
 }
 
 void RunLog::ExtendReport(const std::string& text) {
   const std::string entry = text.substr(kCrLf.size()) + kCrLf;
   text_ += entry;
-  Store(entry, true);
+  Store(entry);
 }
 
 void RunLog::WriteEndedBySession(const std::string& callInProgress) noexcept {
   if (final_) return;
   final_ = true;
   try {
+    // The system may end the process as soon as the message that said so is answered: a write
+    // that must wait answers no window, and one already waiting is overtaken rather than joined.
+    host_.StopDispatchingWhileWriting();
+    storing_ = false;
     std::string tail = callInProgress.empty() ? "" : callInProgress + kCrLf;
     tail += kCrLf + std::string(kEndedBySession) + kCrLf;
-    // Through the one writer, and with nothing dispatched meanwhile: the session is ending.
-    if (written_) {
+    if (begun_) {
       text_ += tail;
-      Store(tail, true);
+      Store(tail);
     } else {
-      // No report yet: the error reports held for it, then the last line.
-      text_ = (pendingReports_ + tail).substr(kCrLf.size());
-      written_ = true;
-      Store(std::string(kByteOrderMark) + text_, false);
+      // No report yet (the calls come after it): the error reports held for it, then the line.
+      pendingReports_ += tail;
+      WriteWithoutReport();
     }
   } catch (...) {
-    writeFailed_ = true;
+    lost_ = true;
   }
   endedBySession_ = true;
 }
 
-void RunLog::Store(const std::string& bytes, bool append) {
-  if (!path_ || writeFailed_ || endedBySession_) return;
+void RunLog::Flush() {
+  if (begun_) Store("");
+}
+
+void RunLog::Store(const std::string& text) {
+  if (!path_ || endedBySession_) return;
+  unwritten_ += text;
+  // A piece that comes while a write waits (a button pressed meanwhile) stays in the queue: the
+  // waiting write takes it next, in order.
+  if (storing_) return;
+  storing_ = true;
   try {
-    if (append) {
-      host_.AppendBytesFile(*path_, bytes);
-    } else {
-      host_.WriteBytesFile(*path_, bytes);
+    while (!unwritten_.empty()) {
+      // A copy: the queue may grow while the host writes.
+      const std::string piece = unwritten_;
+      if (replaced_) {
+        host_.AppendBytesFile(*path_, piece);
+      } else {
+        host_.WriteBytesFile(*path_, std::string(kByteOrderMark) + piece);
+      }
+      replaced_ = true;
+      unwritten_.erase(0, piece.size());
     }
   } catch (const HostFailure&) {
-    writeFailed_ = true;  // the batch files are already written; the exit code tells
+    // Kept for the next piece; the batch files are already written, and the exit code tells.
+  } catch (...) {
+    lost_ = true;
   }
+  storing_ = false;
 }
 
 }  // namespace tarvic

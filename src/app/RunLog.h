@@ -9,7 +9,9 @@ namespace tarvic {
 
 // The log of one run: the report, then every error report. Without a log file it is still kept,
 // for the console of a quiet run. The file is written whole once the report is known (replacing
-// any older file); each report after that is appended as it happens.
+// any older file); each piece after that is appended as it happens. Text the file refused is
+// kept and goes first with the next piece, so that the file always holds a whole beginning of
+// the log.
 class RunLog {
  public:
   // `fullPath` must already be absolute: dialogs may move the current folder during the run.
@@ -17,11 +19,15 @@ class RunLog {
       : host_(host), path_(std::move(fullPath)) {}
 
   void WriteReport(const std::string& reportBoxText);
-  // Never throws; a file that cannot take the report only marks the log as failed.
+  // No report will come (the main window could not be made): the log is the error reports alone.
+  void WriteWithoutReport();
+  // Never throws; a file that cannot take the report only keeps it for the next try.
   void Record(const std::string& errorReportText) noexcept;
   // The report box grew by `text`, which starts a new line: the log takes it at once, and keeps
   // it followed by the line break that ends the report in the log.
   void ExtendReport(const std::string& text);
+  // One more try for text the file refused so far; the run is ending.
+  void Flush();
 
   // The run's work is done: its report, and the registrations when asked for, are in the log.
   void MarkFinal() { final_ = true; }
@@ -33,19 +39,24 @@ class RunLog {
 
   // The whole log as text (UTF-8, without the byte-order mark).
   const std::string& Text() const { return text_; }
-  bool WriteFailed() const { return writeFailed_; }
+  // Whether some of the log never reached its file.
+  bool WriteFailed() const { return lost_ || !unwritten_.empty(); }
 
  private:
-  void Store(const std::string& bytes, bool append);
+  void Begin(std::string text);
+  void Store(const std::string& text);
 
   Host& host_;
   std::optional<std::string> path_;
   std::string pendingReports_;  // error reports that came before the report itself
   std::string text_;
-  bool written_ = false;
-  bool writeFailed_ = false;
-  bool final_ = false;
-  bool endedBySession_ = false;
+  std::string unwritten_;        // the end of text_ that the file has not taken yet
+  bool begun_ = false;           // the report (or the reports alone) is known
+  bool replaced_ = false;        // the older file is gone: what follows is appended
+  bool storing_ = false;         // a write waits between tries, and the windows answer meanwhile
+  bool lost_ = false;            // out of memory: the log can no longer be complete
+  bool final_ = false;           // the run's work is in the log: a sign-out adds nothing
+  bool endedBySession_ = false;  // the last line is written: nothing follows it
 };
 
 }  // namespace tarvic

@@ -67,8 +67,9 @@ std::string BatchFailureText(const ExtensionEntry& entry, const std::string& reg
 bool MakeBatchFiles(Host& host, ErrorSink& errors, const ExtensionEntry& entry,
                     const std::string& regAsmPath, const std::vector<std::string>& foundDlls,
                     const std::vector<std::string>& foundRegs, bool silentTool,
-                    std::string& entryText) {
+                    std::string& entryText, bool& foundAfterWrite) {
   bool result = false;
+  foundAfterWrite = false;
   ErrorTrap trap(errors, "MakeBatchFiles ", "Error in frmBatch");
   trap.Run([&] {
     trap.At(10);
@@ -99,6 +100,7 @@ bool MakeBatchFiles(Host& host, ErrorSink& errors, const ExtensionEntry& entry,
     const bool registerFound = host.FileExists(registerBatPath);
     const bool unregisterFound = host.FileExists(unregisterBatPath);
     const bool bothFound = registerFound && unregisterFound;
+    foundAfterWrite = bothFound;
     trap.At(110);
     entryText = bothFound ? BatchSuccessText(entry, registerBatPath, unregisterBatPath)
                           : BatchFailureText(entry, registerLine, unregisterLine);

@@ -38,14 +38,16 @@ std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDi
     for (const ExtensionEntry& entry : ExtensionCatalogue()) {
       trap.At(540);
       std::string entryText;
+      bool found = false;
       const bool created =
           MakeBatchFiles(host, channels.errors, entry, tool.RegAsmPath, scan.FoundDlls,
-                         scan.FoundRegs, options.silentTool, entryText);
+                         scan.FoundRegs, options.silentTool, entryText, found);
       trap.At(550);
-      if (created) {
-        createdList += entryText + kCrLf;
-        outcome.written.push_back(entry);
-      }
+      if (created) createdList += entryText + kCrLf;
+      // A batch file gone after its write (an antivirus took it, say) is a failure, and its
+      // extension is not registered; the report tells it as it always did.
+      if (created && found) outcome.written.push_back(entry);
+      if (created && !found) outcome.missingAfterWrite = true;
       anyCreated = anyCreated || created;
     }
 

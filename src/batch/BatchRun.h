@@ -22,6 +22,7 @@ struct RunOptions {
 struct RunOutcome {
   bool toolMissing = false;
   bool anyCreated = false;
+  bool missingAfterWrite = false;  // an entry's batch file was not found after its write
   // What the registrations after the run need: the tool as located, the program folder (with
   // its backslash) and the entries whose batch files were written, in catalogue order.
   std::string regAsmPath;

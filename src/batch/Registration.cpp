@@ -27,6 +27,11 @@ std::string ExitCodeText(std::uint32_t code) {
   return text;
 }
 
+// What went wrong, with the system's number and text for it.
+std::string Failed(const std::string& what, const ProgramResult& result) {
+  return "FAILED (" + what + std::to_string(result.code) + " " + result.errorText + ")";
+}
+
 std::string Outcome(RegistrationKind kind, const std::optional<ProgramResult>& result) {
   if (!result) return "not run";
   switch (result->ending) {
@@ -34,8 +39,11 @@ std::string Outcome(RegistrationKind kind, const std::optional<ProgramResult>& r
       if (result->code == 0) return Done(kind);
       return "FAILED (ESRIRegAsm.exe exit code " + ExitCodeText(result->code) + ")";
     case ProgramResult::Ending::NotStarted:
-      return "FAILED (could not start: " + std::to_string(result->code) + " " + result->errorText +
-             ")";
+      return Failed("could not start: ", *result);
+    case ProgramResult::Ending::ExitCodeUnknown:
+      return Failed("exit code unknown: ", *result);
+    case ProgramResult::Ending::WaitFailed:
+      return Failed("waiting failed: ", *result);
     case ProgramResult::Ending::TimedOut:
       break;
   }

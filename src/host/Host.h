@@ -17,6 +17,7 @@ struct AppVersion {
 // Message-box styles and answers in use.
 namespace msgbox {
 constexpr int kOkCancel = 1;
+constexpr int kError = 16;
 constexpr int kWarning = 48;
 constexpr int kInformation = 64;
 constexpr int kAnswerOk = 1;
@@ -25,9 +26,10 @@ constexpr int kAnswerCancel = 2;
 
 // What became of a program the host started and waited for.
 struct ProgramResult {
-  enum class Ending { Exited, NotStarted, TimedOut };
+  // Waiting for it, or asking for its exit code, can fail too; it may then have done anything.
+  enum class Ending { Exited, NotStarted, TimedOut, ExitCodeUnknown, WaitFailed };
   Ending ending = Ending::Exited;
-  std::uint32_t code = 0;  // the exit code once exited; the system's error number if not started
+  std::uint32_t code = 0;  // the exit code once exited; else the system's error number, if any
   std::string errorText;   // the system's text for that error
 };
 
@@ -95,6 +97,9 @@ class Host {
   // Whether this process holds an administrator's full token: false for a token that UAC
   // filtered. Never throws.
   virtual bool IsAdministrator() = 0;
+  // Windows is ending the session: from now on a file write that must wait for another program
+  // dispatches no messages, since the process may be ended once the current one is answered.
+  virtual void StopDispatchingWhileWriting() = 0;
 };
 
 }  // namespace tarvic

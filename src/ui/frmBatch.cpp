@@ -50,6 +50,12 @@ void frmBatch::Form_Load() {
   });
 }
 
+void frmBatch::ReportWindowNotCreated(const HostFailure& failure, ErrorSink& errors) {
+  ErrorTrap trap(errors, "Form_Load ", kForm);
+  trap.At(50);
+  ReportError(errors, trap.LocationText(), failure.Number(), failure.Description());
+}
+
 void frmBatch::cmdCopy_Click() {
   ErrorTrap trap(channels_.errors, "cmdCopy_Click ", kForm);
   trap.Run([&] {

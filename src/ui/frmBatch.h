@@ -20,6 +20,9 @@ class frmBatch {
   void Attach(MainWindowView* view) { view_ = view; }
 
   void Form_Load();
+  // Loading the form begins with creating its window: a refusal is the load handler's failure,
+  // on a line of its own, reported to `errors`.
+  void ReportWindowNotCreated(const HostFailure& failure, ErrorSink& errors);
   void cmdCopy_Click();
   void cmdClose_Click();
 

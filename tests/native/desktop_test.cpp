@@ -40,6 +40,7 @@ TEST_F(RunTest, SignOutWritesTheLogOnceUnlessTheRunHadFinished) {
                 Report("cmdSelLookup_Click Error in frmFindFile Line : 20",
                        "-2147221164\r\nDescription: Class not registered", false) +
                 kNl + ended);
+  EXPECT_FALSE(host.dispatchingWhileWriting);  // the session may end once the message returns
 
   host = MemoryHost();
   host.AddFile(kFirstCandidate);

@@ -80,8 +80,11 @@ struct FakeDesktop : Desktop {
   void TakeStarterShowCommand() override { showCommandTaken = true, takingShowCommand(); }
   void WhenSessionEnds(std::function<void()> ended) override { sessionEnded = std::move(ended); }
 
+  bool openFails = false;  // as when the desktop heap is exhausted
+
   MainWindowScreen& OpenMainWindow(frmBatch& f) override {
     EXPECT_TRUE(std::exchange(showCommandTaken, false));
+    if (openFails) throw HostFailure(1158, "Can't create a window: no more handles");
     form = &f;
     return window;
   }

@@ -35,10 +35,11 @@ class MemoryHost : public Host {
   std::set<std::string> locked, unlisted;  // exact paths that cannot be written, that never list
   std::vector<std::string> boxes;          // each as "title|style|prompt"
   int boxAnswer = msgbox::kAnswerOk;
-  bool clipboardFails = false, hasConsole = false, openFails = false, administrator = true;
+  bool clipboardFails = false, hasConsole = false, openFails = false, administrator = true,
+       dispatchingWhileWriting = true;
   std::vector<std::string> programCalls;                // each as "program|folder|command line"
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
-  std::function<void()> whileProgramRuns;
+  std::function<void()> whileProgramRuns, whileBoxShows = [] {};
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -69,6 +70,7 @@ class MemoryHost : public Host {
   }
   int MsgBox(const std::string& prompt, int style, const std::string& title) override {
     boxes.push_back(title + "|" + std::to_string(style) + "|" + prompt);
+    whileBoxShows();
     return boxAnswer;
   }
   void ClipboardSetText(const std::string& text) override {
@@ -102,6 +104,7 @@ class MemoryHost : public Host {
     return {};
   }
   bool IsAdministrator() override { return administrator; }
+  void StopDispatchingWhileWriting() override { dispatchingWhileWriting = false; }
 
  private:
   std::string* Find(const std::string& path) {

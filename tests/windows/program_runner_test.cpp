@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "host/win32/MessagePump.h"
 #include "host/win32/ProcessStart.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
@@ -41,6 +42,11 @@ TEST_CASE("A program still running at the time limit is left running; windows an
   MSG message;  // the quit request is still there for the program's own loop
   CHECK((PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && message.wParam == 3));
   DestroyWindow(edit);
+  const HANDLE closed = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  CloseHandle(closed);
+  DWORD error = 0;  // a handle that cannot be waited for is told apart from a time-out
+  CHECK(tarvic::win32::WaitDispatchingMessages(closed, 100, error) == WAIT_FAILED);
+  CHECK(error == ERROR_INVALID_HANDLE);
 
   bool ended = false;
   for (int i = 0; i < 100 && !ended; ++i, Sleep(100)) {

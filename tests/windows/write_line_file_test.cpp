@@ -67,3 +67,33 @@ TEST_CASE("Protected or busy targets are refused before anything in them is lost
   CHECK(FailureOf([&] { host.WriteLineFile(Narrow(folder / L"Unreg.bat"), "x"); }, L"Unreg.bat") ==
         ERROR_ACCESS_DENIED);
 }
+
+static DWORD WINAPI CloseSoon(void* file) {
+  Sleep(300);
+  return CloseHandle(file);
+}
+
+// A viewer that shares the log for reading only is waited out, about a second at most, while
+// this thread's windows answer. (One that lets others write is no obstacle: the e2e runs.)
+TEST_CASE("A log viewer that lets nobody write is waited out") {
+  TempFolder folder;
+  tarvic::win32::Win32Host host;
+  const std::wstring log = folder / L"run.log";
+  const auto viewer = [&](DWORD share) {
+    return CreateFileW(log.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+  };
+  CHECK_NOTHROW(host.WriteBytesFile(Narrow(log), "bc"));
+  const HWND edit = CreateWindowW(L"EDIT", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  PostMessageW(edit, WM_CHAR, L'x', 0);
+  CloseHandle(CreateThread(nullptr, 0, CloseSoon, viewer(FILE_SHARE_READ), 0, nullptr));
+  CHECK_NOTHROW(host.AppendBytesFile(Narrow(log), "d"));
+  CHECK(ReadBytes(log) == "bcd");
+  CHECK(GetWindowTextLengthW(edit) == 1);
+  DestroyWindow(edit);
+
+  const HANDLE holder = viewer(FILE_SHARE_READ);
+  const DWORD start = GetTickCount();
+  CHECK(FailureOf([&] { host.AppendBytesFile(Narrow(log), "e"); }, log) == ERROR_SHARING_VIOLATION);
+  CHECK(GetTickCount() - start - 800 < 1200);  // ten tries, 100 ms apart
+  CloseHandle(holder);
+}

@@ -22,11 +22,12 @@ void DispatchThreadMessage(MSG& message) {
   DispatchMessageW(&message);
 }
 
-bool WaitDispatchingMessages(HANDLE object, DWORD timeoutMs) {
+DWORD WaitDispatchingMessages(HANDLE object, DWORD timeoutMs, DWORD& error) {
   const DWORD start = GetTickCount();  // differences stay right across its wrap
+  const DWORD objects = object != nullptr ? 1 : 0;
   bool quit = false;
   WPARAM quitCode = 0;
-  bool signalled = false;
+  DWORD result = WAIT_TIMEOUT;
   for (;;) {
     // Empty the queue before each wait: the wait wakes only for messages that arrive after it
     // was last emptied.
@@ -41,21 +42,32 @@ bool WaitDispatchingMessages(HANDLE object, DWORD timeoutMs) {
     }
     const DWORD elapsed = GetTickCount() - start;
     if (elapsed >= timeoutMs) {
-      signalled = WaitForSingleObject(object, 0) == WAIT_OBJECT_0;
+      if (objects == 1 && WaitForSingleObject(object, 0) == WAIT_OBJECT_0) result = WAIT_OBJECT_0;
       break;
     }
     const DWORD left = timeoutMs - elapsed;
     // After a quit request nothing is dispatched any more: the program is ending.
-    const DWORD woke = quit ? WaitForSingleObject(object, left)
-                            : MsgWaitForMultipleObjects(1, &object, FALSE, left, QS_ALLINPUT);
-    if (woke == WAIT_OBJECT_0) {
-      signalled = true;
+    DWORD woke = WAIT_TIMEOUT;
+    if (!quit) {
+      woke = MsgWaitForMultipleObjects(objects, &object, FALSE, left, QS_ALLINPUT);
+    } else if (objects == 1) {
+      woke = WaitForSingleObject(object, left);
+    } else {
+      Sleep(left);
+    }
+    if (objects == 1 && woke == WAIT_OBJECT_0) {
+      result = WAIT_OBJECT_0;
       break;
     }
-    if (woke != WAIT_OBJECT_0 + 1) break;  // timed out, or the handle is unusable
+    if (woke == WAIT_FAILED) {
+      error = GetLastError();  // a handle that is unusable, or not ours to wait for
+      result = WAIT_FAILED;
+      break;
+    }
+    if (woke != WAIT_OBJECT_0 + objects) break;  // timed out
   }
   if (quit) PostQuitMessage(static_cast<int>(quitCode));
-  return signalled;
+  return result;
 }
 
 }  // namespace tarvic::win32

@@ -9,8 +9,9 @@ namespace tarvic::win32 {
 void DispatchThreadMessage(MSG& message);
 
 // Waits for `object` for at most `timeoutMs`, dispatching this thread's messages meanwhile, so
-// that its windows repaint, move and take clicks. A quit request met on the way is posted again
-// for the caller's loop. Returns whether the object was signalled.
-bool WaitDispatchingMessages(HANDLE object, DWORD timeoutMs);
+// that its windows repaint, move and take clicks; with no object, waits the whole time. A quit
+// request met on the way is posted again for the caller's loop. Returns WAIT_OBJECT_0 once the
+// object was signalled, WAIT_TIMEOUT, or WAIT_FAILED with the system's error in `error`.
+DWORD WaitDispatchingMessages(HANDLE object, DWORD timeoutMs, DWORD& error);
 
 }  // namespace tarvic::win32

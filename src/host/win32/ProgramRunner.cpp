@@ -24,11 +24,17 @@ ProgramResult RunProgramAndWait(const std::wstring& program, const std::wstring&
   }
   CloseHandle(process.hThread);
   ProgramResult result;
-  if (!WaitDispatchingMessages(process.hProcess, timeoutMs)) {
+  DWORD error = 0;
+  const DWORD waited = WaitDispatchingMessages(process.hProcess, timeoutMs, error);
+  DWORD code = 0;
+  if (waited == WAIT_TIMEOUT) {
     result.ending = ProgramResult::Ending::TimedOut;
+  } else if (waited == WAIT_FAILED) {
+    result = {ProgramResult::Ending::WaitFailed, error, SystemMessage(error)};
+  } else if (!GetExitCodeProcess(process.hProcess, &code)) {
+    error = GetLastError();
+    result = {ProgramResult::Ending::ExitCodeUnknown, error, SystemMessage(error)};
   } else {
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
     result.code = code;
   }
   CloseHandle(process.hProcess);

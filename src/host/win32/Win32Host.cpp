@@ -163,11 +163,11 @@ std::vector<std::string> Win32Host::Arguments() {
 }
 
 void Win32Host::WriteBytesFile(const std::string& path, const std::string& bytes) {
-  WriteBytesToFile(path, bytes);
+  WriteBytesToFile(path, bytes, false, whileWriteWaits_);
 }
 
 void Win32Host::AppendBytesFile(const std::string& path, const std::string& bytes) {
-  WriteBytesToFile(path, bytes, true);
+  WriteBytesToFile(path, bytes, true, whileWriteWaits_);
 }
 
 bool Win32Host::PrintToConsole(const std::string& text) {

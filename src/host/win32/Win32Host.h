@@ -7,6 +7,7 @@
 
 #include "host/Host.h"
 #include "host/win32/DirListing.h"
+#include "host/win32/FileWrite.h"
 
 namespace tarvic::win32 {
 
@@ -33,9 +34,12 @@ class Win32Host : public Host {
   ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
                            const std::string& folder, std::uint32_t timeoutMs) override;
   bool IsAdministrator() override;
+  void StopDispatchingWhileWriting() override { whileWriteWaits_ = WhileWaiting::DispatchNothing; }
 
  private:
   DirListing listing_;
+  // The one place that decides whether a log write that must wait answers the windows meanwhile.
+  WhileWaiting whileWriteWaits_ = WhileWaiting::DispatchMessages;
 };
 
 // The folder part of a module's full path: no trailing backslash except at a drive root, and

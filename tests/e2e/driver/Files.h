@@ -9,18 +9,14 @@
 #include <map>
 #include <string>
 
+#include "host/win32/Utf16.h"
+
 inline std::wstring Wide(const std::string& utf8) {
-  std::wstring out(utf8.size(), L'\0');
-  out.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
-                                 static_cast<int>(out.size())));
-  return out;
+  return tarvic::win32::Widen(utf8);
 }
 
 inline std::string Narrow(const std::wstring& wide) {
-  std::string out(wide.size() * 3, '\0');
-  out.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(),
-                                 static_cast<int>(out.size()), nullptr, nullptr));
-  return out;
+  return tarvic::win32::Narrow(wide);
 }
 
 // What the test script passes down. It gives Unix paths, and Wine shows the Unix root as Z:.

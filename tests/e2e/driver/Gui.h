@@ -27,16 +27,17 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
 }
 
 // One start of a program, from its own folder unless another is given, with the starter's show
-// command if given; it never outlives the test.
+// command if given; it never outlives the test. DETACHED_PROCESS in `flags` starts it without a
+// console, as a distribution system does.
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
-               const std::string& folder = "", int show = -1) {
+               const std::string& folder = "", int show = -1, DWORD flags = 0) {
     std::wstring line = Wide("\"" + exe + "\" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = show < 0 ? 0 : STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
-    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
                    Wide(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
                    &startup, &info);
   }
