@@ -53,8 +53,8 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
                                           MainWindowScreen* window) {
   if (!line.registration || outcome.toolMissing || outcome.written.empty()) return std::nullopt;
   return RunRegistrations(
-      host, *line.registration, outcome.regAsmPath, outcome.programFolder, outcome.written,
-      [&] { return window != nullptr && !window->IsOpen(); },
+      host, *line.registration, outcome.regAsmPath, outcome.programFolder, outcome.scannedFiles,
+      outcome.written, [&] { return window != nullptr && !window->IsOpen(); },
       [&](const std::string& piece) {
         if (window != nullptr && window->IsOpen()) window->AppendReportText(piece);
         log.ExtendReport(piece);
@@ -65,6 +65,7 @@ int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& 
              const RunErrorSink& errors, const RunLog& log) {
   if (outcome.toolMissing) return exitcode::kToolNotFound;
   if (registration && registration->refused) return exitcode::kElevationRequired;
+  if (registration && registration->othersCanChange) return exitcode::kForbiddenByPolicy;
   if (errors.Count() > 0) return exitcode::kFailureReported;
   if (registration && registration->succeeded < registration->total) {
     return exitcode::kRegistrationFailed;

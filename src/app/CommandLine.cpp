@@ -79,7 +79,8 @@ std::string UsageText() {
          "\r\n"
          "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
          "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
-         "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
+         "rights, nothing was run; 1625 others can change the files it would register,\r\n"
+         "nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
          "registration failed, timed out or was not run; 4 the log could not be written;\r\n"
          "1 no extension present; 0 batch files written for every extension present (and\r\n"
          "each one registered or unregistered, when asked).\r\n";

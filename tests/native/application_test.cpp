@@ -23,7 +23,8 @@ const std::string kUsage =
     "\r\n"
     "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
     "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
-    "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
+    "rights, nothing was run; 1625 others can change the files it would register,\r\n"
+    "nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
     "registration failed, timed out or was not run; 4 the log could not be written;\r\n"
     "1 no extension present; 0 batch files written for every extension present (and\r\n"
     "each one registered or unregistered, when asked).\r\n";
@@ -132,7 +133,7 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
   EXPECT_EQ(host.boxes.size(), 2u);
 }
 
-// The whole order, 87 > 2 > 740 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
+// The whole order, 87 > 2 > 740 > 1625 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
 // after its own. The trapped failure is the second row's batch file, which cannot be written.
 TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
   const std::vector<std::string> reg = {"/quiet", "/register", "/log:l"};
@@ -141,7 +142,8 @@ TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
            {{"/quiet", "/register", "/x", "/log:l"}, "row trapped fails lockedLog", 87},
            {reg, "row trapped fails lockedLog", 2},
            {{"/quiet", "/tool:C:\\Tools\\"}, "row tool admin", 2},
-           {reg, "row tool trapped fails lockedLog", 740},
+           {reg, "row tool unsafe trapped fails lockedLog", 740},
+           {reg, "row tool admin unsafe trapped fails lockedLog", 1625},
            {reg, "tool", 1},  // nothing to register: no refusal
            {reg, "row tool admin trapped fails lockedLog", 3},
            {reg, "row tool admin fails lockedLog", 1603},
@@ -163,6 +165,7 @@ TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
     }
     if (has("fails")) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
     if (has("lockedLog")) host.locked.insert("C:\\Start\\l");
+    if (has("unsafe")) host.descriptors["C:\\Ext"] = "O:BUD:";
     EXPECT_EQ(Start(arguments), exitCode) << given;
     // Only a quiet run prints its log: a window already shows the report.
     EXPECT_EQ(host.console.empty(), arguments.empty() || arguments[0] != "/quiet");
@@ -214,7 +217,7 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
   std::string text;
   const auto& catalogue = ExtensionCatalogue();
   RunRegistrations(
-      host, RegistrationKind::Register, "C:\\T.exe", kFolder,
+      host, RegistrationKind::Register, "C:\\T.exe", kFolder, {},
       {catalogue.begin(), catalogue.begin() + 8}, [&] { return host.programCalls.size() >= 7; },
       [&](const std::string& piece) { text += piece; });
   const std::string lines =

@@ -39,6 +39,9 @@ class MemoryHost : public Host {
   std::vector<std::string> programCalls;                // each as "program|folder|command line"
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
   std::function<void()> whileProgramRuns;
+  // By path; "" cannot be read. Any other path only administrators and SYSTEM can change.
+  std::map<std::string, std::string> descriptors, accountNames;  // SID -> name
+  std::string runningUser = "S-1-5-18";
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -102,6 +105,15 @@ class MemoryHost : public Host {
     return {};
   }
   bool IsAdministrator() override { return administrator; }
+  std::string OwnerAndDacl(const std::string& path) override {
+    if (!descriptors.contains(path)) return "O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)";
+    if (descriptors[path].empty()) throw HostFailure(1350, "No security.");
+    return descriptors[path];
+  }
+  std::string RunningUserSid() override { return runningUser; }
+  std::string AccountName(const std::string& sid) override {
+    return accountNames.contains(sid) ? accountNames[sid] : sid;
+  }
 
  private:
   std::string* Find(const std::string& path) {

@@ -6,6 +6,19 @@
 
 namespace tarvic::win32 {
 
+namespace {
+
+// A refusal names the error and, for a link, what the name is: the user sees no difference in a
+// folder listing.
+HostFailure Refused(DWORD refusal, const std::string& path) {
+  if (refusal == ERROR_CANT_ACCESS_FILE) {
+    return SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path + ", a link to another file");
+  }
+  return SystemFailure(refusal, "Can't create " + path);
+}
+
+}  // namespace
+
 bool WriteAll(HANDLE handle, const void* data, DWORD size) {
   DWORD written = 0;
   if (!WriteFile(handle, data, size, &written, nullptr)) return false;
@@ -21,11 +34,47 @@ void WriteAllAndClose(ScopedFile& file, const std::string& bytes, const std::str
   if (!file.Close()) throw LastErrorFailure("Can't close " + path);
 }
 
-void WriteBytesToFile(const std::string& path, const std::string& bytes, bool append) {
-  ScopedFile file(
-      CreateFileW(ForFileApi(Widen(path)).c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, 0,
-                  nullptr, append ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD disposition) {
+  // Never CREATE_ALWAYS or TRUNCATE_EXISTING: they would empty a hard link's other file before
+  // anything could look at it.
+  return CreateFileW(fileApiPath.c_str(), access, 0, nullptr, disposition,
+                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+DWORD RefusalToWrite(const BY_HANDLE_FILE_INFORMATION& info, bool replacing) {
+  if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || info.nNumberOfLinks > 1) {
+    return ERROR_CANT_ACCESS_FILE;
+  }
+  // Windows refuses to replace these with a new ordinary file; Wine running as root opens some
+  // of them for writing. Refusing here keeps the user's protected file intact on every system,
+  // with the error Windows gives.
+  constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+  return replacing && (info.dwFileAttributes & kProtected) != 0 ? ERROR_ACCESS_DENIED : 0;
+}
+
+// Opens the name, then asks the open file what it is. Asking the handle rather than the name
+// costs no second look-up (each one scans a large folder under Wine). Someone who swaps the
+// name between the open and the write can change the folder itself: an elevated registration
+// has already refused such a folder, and the log's folder is the one its user chose.
+ScopedFile OpenToWrite(const std::string& path, bool replacing) {
+  ScopedFile file(OpenNameForWriting(ForFileApi(Widen(path)),
+                                     replacing ? GENERIC_WRITE : FILE_APPEND_DATA,
+                                     replacing ? OPEN_ALWAYS : OPEN_EXISTING));
   if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
+  // A file the call just made is new and empty: only one that was there can be a link, be
+  // protected or hold old text, and asking the system about it costs a round trip per file.
+  if (replacing && GetLastError() != ERROR_ALREADY_EXISTS) return file;
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(file.Get(), &info))
+    throw LastErrorFailure("Can't create " + path);
+  if (const DWORD refusal = RefusalToWrite(info, replacing)) throw Refused(refusal, path);
+  if (replacing && !SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
+  return file;
+}
+
+void WriteBytesToFile(const std::string& path, const std::string& bytes, bool append) {
+  ScopedFile file = OpenToWrite(path, !append);
   WriteAllAndClose(file, bytes, path);
 }
 

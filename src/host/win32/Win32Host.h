@@ -33,6 +33,9 @@ class Win32Host : public Host {
   ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
                            const std::string& folder, std::uint32_t timeoutMs) override;
   bool IsAdministrator() override;
+  std::string OwnerAndDacl(const std::string& path) override;
+  std::string RunningUserSid() override;
+  std::string AccountName(const std::string& sid) override;
 
  private:
   DirListing listing_;
