@@ -1,8 +1,10 @@
 #include "TestFiles.h"
+#include "host/win32/FileWrite.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
 
 using namespace tarvic::testing;
+using tarvic::win32::ForFileApi;
 using tarvic::win32::Narrow;
 
 namespace {
@@ -63,6 +65,22 @@ TEST_CASE("Protected or busy targets are refused before anything in them is lost
     CloseHandle(holder);
     CHECK(ReadBytes(bat) == "old");
   }
+  // A second name of another file is never written through, for a batch file or the log.
+  const std::wstring other = folder / L"other.txt", linked = folder / L"Linked.bat";
+  WriteBytes(other, "old");
+  REQUIRE(CreateHardLinkW(ForFileApi(linked).c_str(), ForFileApi(other).c_str(), nullptr));
+  CHECK(FailureOf([&] { host.WriteLineFile(Narrow(linked), "x"); }, L"a link") ==
+        ERROR_ACCESS_DENIED);
+  CHECK(FailureOf([&] { host.WriteBytesFile(Narrow(linked), "x"); }, linked) ==
+        ERROR_ACCESS_DENIED);
+  CHECK(FailureOf([&] { host.AppendBytesFile(Narrow(linked), "x"); }, linked) ==
+        ERROR_ACCESS_DENIED);
+  CHECK(ReadBytes(other) == "old");
+  // Wine 8 shows a Unix symbolic link as its target, a reparse point never: asked directly.
+  BY_HANDLE_FILE_INFORMATION info = {};
+  info.nNumberOfLinks = 1;
+  info.dwFileAttributes = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE;
+  CHECK(tarvic::win32::RefusalToWrite(info, false) != 0);
   MakeFolder(folder / L"Unreg.bat");
   CHECK(FailureOf([&] { host.WriteLineFile(Narrow(folder / L"Unreg.bat"), "x"); }, L"Unreg.bat") ==
         ERROR_ACCESS_DENIED);
