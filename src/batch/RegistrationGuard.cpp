@@ -1,6 +1,7 @@
 #include "batch/RegistrationGuard.h"
 
 #include <algorithm>
+#include <map>
 
 #include "batch/AsciiCase.h"
 #include "batch/TextLines.h"
@@ -43,37 +44,45 @@ std::optional<std::string> FolderAbove(const std::string& path) {
 std::vector<CheckedPath> PathsDecidingWhatRuns(const std::string& programFolder,
                                                const std::vector<std::string>& scannedFiles,
                                                const std::string& toolPath) {
-  std::vector<CheckedPath> paths;
-  const auto add = [&](const std::string& path, bool folder, ChangeScope scope) {
-    const bool known = std::any_of(paths.begin(), paths.end(), [&](const CheckedPath& p) {
-      return EqualsIgnoreCase(p.path, path);
-    });
-    if (!known) paths.push_back({path, folder, scope});
+  // The listing names each file once and the tool is no .dll or .reg: only a folder can come
+  // twice, the tool's being the program folder or one above it, where the stricter check holds.
+  std::vector<CheckedPath> folders;
+  const auto addFolder = [&](const std::string& path, ChangeScope scope) {
+    if (std::none_of(folders.begin(), folders.end(),
+                     [&](const CheckedPath& p) { return EqualsIgnoreCase(p.path, path); })) {
+      folders.push_back({path, true, scope});
+    }
   };
-  add(WithoutTrailingBackslash(programFolder), true, ChangeScope::Object);
-  for (const std::string& file : scannedFiles) add(file, false, ChangeScope::Object);
-  add(toolPath, false, ChangeScope::Object);
-  if (const auto toolFolder = FolderAbove(toolPath)) add(*toolFolder, true, ChangeScope::Object);
+  addFolder(WithoutTrailingBackslash(programFolder), ChangeScope::Object);
+  if (const auto toolFolder = FolderAbove(toolPath)) addFolder(*toolFolder, ChangeScope::Object);
   for (auto above = FolderAbove(programFolder); above; above = FolderAbove(*above)) {
-    add(*above, true, ChangeScope::Children);
+    addFolder(*above, ChangeScope::Children);
   }
+  std::vector<CheckedPath> paths = {folders.front()};
+  for (const std::string& file : scannedFiles) paths.push_back({file, false});
+  paths.push_back({toolPath, false});
+  paths.insert(paths.end(), folders.begin() + 1, folders.end());
   return paths;
 }
 
-// Who else can change the path, as the line names them; nothing when nobody can.
-std::optional<std::string> UntrustedChangerText(Host& host, const CheckedPath& checked,
-                                                const std::string& runningUser) {
+// Why the path is unsafe: the SID of who else can change it, or, with `unreadable`, the reason
+// it cannot be checked. Nothing when only the trusted can change it.
+struct Finding {
+  std::string text;
+  bool unreadable = false;
+};
+std::optional<Finding> CheckPath(Host& host, const CheckedPath& checked,
+                                 const std::string& runningUser) {
   std::string descriptor;
   try {
     descriptor = host.OwnerAndDacl(checked.path);
   } catch (const HostFailure& failure) {
-    return "cannot be checked (" + std::to_string(failure.Number()) + " " + failure.Description() +
-           ")";
+    return Finding{std::to_string(failure.Number()) + " " + failure.Description(), true};
   }
   const auto changer = FirstUntrustedChanger(descriptor, runningUser, checked.scope);
   if (!changer) return std::nullopt;
-  if (changer->empty()) return "cannot be checked (permissions not understood)";
-  return host.AccountName(*changer);
+  if (changer->empty()) return Finding{"permissions not understood", true};
+  return Finding{*changer};
 }
 
 }  // namespace
@@ -83,13 +92,18 @@ std::optional<std::string> RefusalForChangeablePaths(Host& host, RegistrationKin
                                                      const std::vector<std::string>& scannedFiles,
                                                      const std::string& toolPath) {
   const std::string runningUser = host.RunningUserSid();
+  std::map<std::string, std::string> names;  // a domain's names may each cost a network call
   std::string lines;
   std::size_t unsafe = 0;
   for (const CheckedPath& checked : PathsDecidingWhatRuns(programFolder, scannedFiles, toolPath)) {
-    const auto changer = UntrustedChangerText(host, checked, runningUser);
-    if (!changer) continue;
-    if (++unsafe > kPathsNamed) continue;
-    lines += kCrLf + kArrow + checked.path + (checked.folder ? " (folder)" : "") + ": " + *changer;
+    const auto finding = CheckPath(host, checked, runningUser);
+    if (!finding || ++unsafe > kPathsNamed) continue;
+    std::string why = "cannot be checked (" + finding->text + ")";
+    if (!finding->unreadable) {
+      if (!names.contains(finding->text)) names[finding->text] = host.AccountName(finding->text);
+      why = names[finding->text];
+    }
+    lines += kCrLf + kArrow + checked.path + (checked.folder ? " (folder)" : "") + ": " + why;
   }
   if (unsafe == 0) return std::nullopt;
   if (unsafe > kPathsNamed) {

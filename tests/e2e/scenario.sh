@@ -54,10 +54,8 @@ trap finish EXIT
 for tool in "${tools[@]}"; do [ ! -e "$tool" ] || mv "$tool" "$tool.aside"; done
 [ "$dpi" = 96 ] || set_dpi "$dpi"
 mkdir -p "$work" && chmod 755 "$work" && rm -f "$work/host-request"
-# The driver reaches the work folder as C:\tarvic-e2e, whose only folder above is the drive's
-# root: an elevated registration checks every folder above the program folder, and a clone
-# under a folder that anyone may change (/tmp) would otherwise refuse them all. Files are made
-# with a known mode, as the check reads it.
+# The driver sees the work folder as C:\tarvic-e2e: registering checks every folder above the
+# program folder, and the clone's (/tmp's, say) must not decide. Files get a known mode.
 ln -sfn "$work" "$WINEPREFIX/drive_c/tarvic-e2e"
 umask 022
 TARVIC_E2E_WORK='C:\tarvic-e2e' "$wine" "$TARVIC_E2E_DRIVER" --test-case="$1" --no-version 2>&1 &

@@ -233,20 +233,6 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
   EXPECT_EQ(text, kHead + lines);
 }
 
-// Without an administrator's full token nothing is run, and the section says why; the batch
-// files are written all the same.
-TEST_F(RunTest, RegistrationWithoutAdministratorRunsNothing) {
-  AddRow(1);
-  host.administrator = false;
-  EXPECT_EQ(Start({"/quiet", "/register"}), 740);
-  EXPECT_TRUE(host.programCalls.empty());
-  EXPECT_EQ(host.BatchFiles().size(), 2u);
-  EXPECT_TRUE(host.console.ends_with(kHead +
-                                     "Nothing was registered: registering writes to the "
-                                     "machine's registry, so start Tarvic_Kit.exe with \"Run as "
-                                     "administrator\".\r\n"));
-}
-
 TEST_F(RunTest, ClosingTheWindowStopsTheRegistrations) {
   AddRow(1), AddRow(2), AddRow(3);
   std::string boxDuringSecondCall;

@@ -106,9 +106,8 @@ class MemoryHost : public Host {
   }
   bool IsAdministrator() override { return administrator; }
   std::string OwnerAndDacl(const std::string& path) override {
-    if (!descriptors.contains(path)) return "O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)";
-    if (descriptors[path].empty()) throw HostFailure(1350, "No security.");
-    return descriptors[path];
+    if (descriptors.contains(path) && descriptors[path].empty()) throw HostFailure(1350, "No ACL");
+    return descriptors.contains(path) ? descriptors[path] : "O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)";
   }
   std::string RunningUserSid() override { return runningUser; }
   std::string AccountName(const std::string& sid) override {

@@ -69,17 +69,14 @@ TEST_CASE("Protected or busy targets are refused before anything in them is lost
   const std::wstring other = folder / L"other.txt", linked = folder / L"Linked.bat";
   WriteBytes(other, "old");
   REQUIRE(CreateHardLinkW(ForFileApi(linked).c_str(), ForFileApi(other).c_str(), nullptr));
-  CHECK(FailureOf([&] { host.WriteLineFile(Narrow(linked), "x"); }, L"a link") ==
-        ERROR_ACCESS_DENIED);
-  CHECK(FailureOf([&] { host.WriteBytesFile(Narrow(linked), "x"); }, linked) ==
-        ERROR_ACCESS_DENIED);
-  CHECK(FailureOf([&] { host.AppendBytesFile(Narrow(linked), "x"); }, linked) ==
-        ERROR_ACCESS_DENIED);
+  using Host = tarvic::win32::Win32Host;
+  for (auto write : {&Host::WriteLineFile, &Host::WriteBytesFile, &Host::AppendBytesFile})
+    CHECK(FailureOf([&] { (host.*write)(Narrow(linked), "x"); }, L"a link") == ERROR_ACCESS_DENIED);
   CHECK(ReadBytes(other) == "old");
   // Wine 8 shows a Unix symbolic link as its target, a reparse point never: asked directly.
   BY_HANDLE_FILE_INFORMATION info = {};
-  info.nNumberOfLinks = 1;
   info.dwFileAttributes = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE;
+  info.nNumberOfLinks = 1;
   CHECK(tarvic::win32::RefusalToWrite(info, false) != 0);
   MakeFolder(folder / L"Unreg.bat");
   CHECK(FailureOf([&] { host.WriteLineFile(Narrow(folder / L"Unreg.bat"), "x"); }, L"Unreg.bat") ==

@@ -19,13 +19,19 @@ constexpr SECURITY_INFORMATION kOwnerAndDacl =
 // FAT and exFAT report no persistent permissions; there every user can change every file, and
 // what the system shows in place of a descriptor says nothing.
 bool VolumeKeepsPermissions(const std::wstring& path) {
+  // Asked once per folder: a registration checks every library and script in the program folder.
+  static std::wstring lastFolder;
+  static bool lastAnswer = true;
+  const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+  if (!lastFolder.empty() && folder == lastFolder) return lastAnswer;
+  lastFolder = folder;
   wchar_t root[MAX_PATH + 1];
   DWORD flags = 0;
   if (!GetVolumePathNameW(path.c_str(), root, MAX_PATH + 1) ||
       !GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0)) {
-    return true;  // unknown: the descriptor itself is judged
+    return lastAnswer = true;  // unknown: the descriptor itself is judged
   }
-  return (flags & FILE_PERSISTENT_ACLS) != 0;
+  return lastAnswer = (flags & FILE_PERSISTENT_ACLS) != 0;
 }
 
 std::string SidText(PSID sid) {
