@@ -1,7 +1,6 @@
 #include "batch/RegistrationGuard.h"
 
 #include <algorithm>
-#include <map>
 
 #include "batch/AsciiCase.h"
 #include "batch/TextLines.h"
@@ -92,18 +91,15 @@ std::optional<std::string> RefusalForChangeablePaths(Host& host, RegistrationKin
                                                      const std::vector<std::string>& scannedFiles,
                                                      const std::string& toolPath) {
   const std::string runningUser = host.RunningUserSid();
-  std::map<std::string, std::string> names;  // a domain's names may each cost a network call
   std::string lines;
   std::size_t unsafe = 0;
   for (const CheckedPath& checked : PathsDecidingWhatRuns(programFolder, scannedFiles, toolPath)) {
     const auto finding = CheckPath(host, checked, runningUser);
+    // Only the paths shown are named: a domain's name may cost a call over the network.
     if (!finding || ++unsafe > kPathsNamed) continue;
-    std::string why = "cannot be checked (" + finding->text + ")";
-    if (!finding->unreadable) {
-      if (!names.contains(finding->text)) names[finding->text] = host.AccountName(finding->text);
-      why = names[finding->text];
-    }
-    lines += kCrLf + kArrow + checked.path + (checked.folder ? " (folder)" : "") + ": " + why;
+    lines += kCrLf + kArrow + checked.path + (checked.folder ? " (folder)" : "") + ": " +
+             (finding->unreadable ? "cannot be checked (" + finding->text + ")"
+                                  : host.AccountName(finding->text));
   }
   if (unsafe == 0) return std::nullopt;
   if (unsafe > kPathsNamed) {
