@@ -41,7 +41,6 @@ class MemoryHost : public Host {
   std::function<void()> whileProgramRuns;
   // By path; "" cannot be read. Any other path only administrators and SYSTEM can change.
   std::map<std::string, std::string> descriptors, accountNames;  // SID -> name
-  std::string runningUser = "S-1-5-18";
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -109,7 +108,7 @@ class MemoryHost : public Host {
     if (descriptors.contains(path) && descriptors[path].empty()) throw HostFailure(1350, "No ACL");
     return descriptors.contains(path) ? descriptors[path] : "O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)";
   }
-  std::string RunningUserSid() override { return runningUser; }
+  std::string RunningUserSid() override { return "S-1-5-18"; }
   std::string AccountName(const std::string& sid) override {
     return accountNames.contains(sid) ? accountNames[sid] : sid;
   }
