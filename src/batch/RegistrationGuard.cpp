@@ -72,16 +72,20 @@ struct Finding {
 };
 std::optional<Finding> CheckPath(Host& host, const CheckedPath& checked,
                                  const std::string& runningUser) {
-  std::string descriptor;
+  std::vector<std::string> descriptors;
   try {
-    descriptor = host.OwnerAndDacl(checked.path);
+    // A link is judged as itself first: its owner could point it elsewhere after the check.
+    if (const auto link = host.LinkOwnerAndDacl(checked.path)) descriptors.push_back(*link);
+    descriptors.push_back(host.OwnerAndDacl(checked.path));
   } catch (const HostFailure& failure) {
     return Finding{std::to_string(failure.Number()) + " " + failure.Description(), true};
   }
-  const auto changer = FirstUntrustedChanger(descriptor, runningUser, checked.scope);
-  if (!changer) return std::nullopt;
-  if (changer->empty()) return Finding{"permissions not understood", true};
-  return Finding{*changer};
+  for (const std::string& descriptor : descriptors) {
+    const auto changer = FirstUntrustedChanger(descriptor, runningUser, checked.scope);
+    if (changer && changer->empty()) return Finding{"permissions not understood", true};
+    if (changer) return Finding{*changer};
+  }
+  return std::nullopt;
 }
 
 }  // namespace

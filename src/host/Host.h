@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,9 @@ class Host {
   // The owner and DACL of an existing file or folder as SDDL. Throws HostFailure when they
   // cannot be read, or when its volume keeps no permissions (FAT).
   virtual std::string OwnerAndDacl(const std::string& path) = 0;
+  // The same of the name itself when it is a link (a junction, a symbolic link, a mount point),
+  // which OwnerAndDacl looks through; nothing for any other name.
+  virtual std::optional<std::string> LinkOwnerAndDacl(const std::string& path) = 0;
   // The SID this process runs as ("S-1-5-18" as SYSTEM); "" when it cannot be read. Never throws.
   virtual std::string RunningUserSid() = 0;
   // "DOMAIN\name" for a SID or an SDDL alias ("AU"); the SID itself when it names nobody

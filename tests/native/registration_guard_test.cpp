@@ -63,6 +63,7 @@ TEST_F(RunTest, RegistrationWithoutAdministratorOrFromFilesOthersCanChangeRunsNo
                       {kFolder + "PointImport.reg", kEveryone},
                       {"C:\\", "O:BAD:(A;;0x40;;;BU)"},
                       {kFolder + "ParcelNum.dll", ""}};
+  host.links = {{"C:\\Ext", "O:BAD:"}, {kFolder + "PointImport.dll", "O:S-1-5-21-1-2-3-1005D:"}};
   host.accountNames = {{"AU", "NT AUTHORITY\\Authenticated Users"}, {"WD", "Everyone"}};
   EXPECT_EQ(Start({"/quiet", "/unregister", "/log:l"}), 1625);
   EXPECT_EQ(host.BatchFiles().size(), 4u);
@@ -72,6 +73,7 @@ TEST_F(RunTest, RegistrationWithoutAdministratorOrFromFilesOthersCanChangeRunsNo
       "administrator, and others can change these:\r\n"
       "  --> C:\\Ext (folder): NT AUTHORITY\\Authenticated Users\r\n"
       "  --> C:\\Ext\\ParcelNum.dll: cannot be checked (1350 No ACL)\r\n"
+      "  --> C:\\Ext\\PointImport.dll: S-1-5-21-1-2-3-1005\r\n"
       "  --> C:\\Ext\\PointImport.reg: Everyone\r\n"
       "  --> C:\\ (folder): BU" +
       kEnd;

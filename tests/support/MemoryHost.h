@@ -39,8 +39,9 @@ class MemoryHost : public Host {
   std::vector<std::string> programCalls;                // each as "program|folder|command line"
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
   std::function<void()> whileProgramRuns;
-  // By path; "" cannot be read. Any other path only administrators and SYSTEM can change.
-  std::map<std::string, std::string> descriptors, accountNames;  // SID -> name
+  // By path, of what it names and of the name as a link; "" cannot be read. Any other path only
+  // administrators and SYSTEM can change.
+  std::map<std::string, std::string> descriptors, links, accountNames;  // SID -> name
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -107,6 +108,9 @@ class MemoryHost : public Host {
   std::string OwnerAndDacl(const std::string& path) override {
     if (descriptors.contains(path) && descriptors[path].empty()) throw HostFailure(1350, "No ACL");
     return descriptors.contains(path) ? descriptors[path] : "O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)";
+  }
+  std::optional<std::string> LinkOwnerAndDacl(const std::string& path) override {
+    return links.contains(path) ? std::optional(links[path]) : std::nullopt;
   }
   std::string RunningUserSid() override { return "S-1-5-18"; }
   std::string AccountName(const std::string& sid) override {

@@ -40,6 +40,16 @@ std::string SidText(PSID sid) {
   return Narrow(text.As<const wchar_t*>());
 }
 
+std::string SddlOf(const ScopedLocal& descriptor) {
+  ScopedLocal text;
+  if (!ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.As<PSECURITY_DESCRIPTOR>(),
+                                                            SDDL_REVISION_1, kOwnerAndDacl,
+                                                            text.Receive<wchar_t*>(), nullptr)) {
+    throw LastErrorFailure();
+  }
+  return Narrow(text.As<const wchar_t*>());
+}
+
 }  // namespace
 
 std::string OwnerAndDaclOf(const std::string& path) {
@@ -50,13 +60,24 @@ std::string OwnerAndDaclOf(const std::string& path) {
                             nullptr, descriptor.Receive<PSECURITY_DESCRIPTOR>());
   if (error != ERROR_SUCCESS) throw SystemFailure(error);
   if (!VolumeKeepsPermissions(name)) throw SystemFailure(ERROR_NO_SECURITY_ON_OBJECT);
-  ScopedLocal text;
-  if (!ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.As<PSECURITY_DESCRIPTOR>(),
-                                                            SDDL_REVISION_1, kOwnerAndDacl,
-                                                            text.Receive<wchar_t*>(), nullptr)) {
+  return SddlOf(descriptor);
+}
+
+std::optional<std::string> LinkOwnerAndDaclOf(const std::string& path) {
+  ScopedFile link(CreateFileW(ForFileApi(Widen(path)).c_str(), READ_CONTROL,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING,
+                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (link.Get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(link.Get(), &info)) {
     throw LastErrorFailure();
   }
-  return Narrow(text.As<const wchar_t*>());
+  if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return std::nullopt;
+  ScopedLocal descriptor;
+  const DWORD error = GetSecurityInfo(link.Get(), SE_FILE_OBJECT, kOwnerAndDacl, nullptr, nullptr,
+                                      nullptr, nullptr, descriptor.Receive<PSECURITY_DESCRIPTOR>());
+  if (error != ERROR_SUCCESS) throw SystemFailure(error);
+  return SddlOf(descriptor);
 }
 
 std::string ProcessUserSid() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tarvic::win32 {
@@ -7,6 +8,10 @@ namespace tarvic::win32 {
 // Host::OwnerAndDacl: only the owner and the DACL are read, which any user may read where they
 // may list the folder. A volume without permissions (FAT) fails with the system's error 1350.
 std::string OwnerAndDaclOf(const std::string& path);
+
+// Host::LinkOwnerAndDacl: whoever can change a link can point it elsewhere once its target has
+// passed the check.
+std::optional<std::string> LinkOwnerAndDaclOf(const std::string& path);
 
 // Host::RunningUserSid: the user of this process's token.
 std::string ProcessUserSid();

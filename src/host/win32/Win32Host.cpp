@@ -162,6 +162,10 @@ std::string Win32Host::OwnerAndDacl(const std::string& path) {
   return OwnerAndDaclOf(path);
 }
 
+std::optional<std::string> Win32Host::LinkOwnerAndDacl(const std::string& path) {
+  return LinkOwnerAndDaclOf(path);
+}
+
 std::string Win32Host::RunningUserSid() {
   return ProcessUserSid();
 }
