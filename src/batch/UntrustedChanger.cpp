@@ -124,19 +124,20 @@ struct Sections {
 // parenthesis holds a colon.
 Sections SplitSections(std::string_view sddl) {
   Sections sections;
-  std::optional<std::string_view>* current = nullptr;
+  char letter = 0;
   std::size_t start = 0;
-  int depth = 0;
   const auto close = [&](std::size_t end) {
-    if (current != nullptr) *current = sddl.substr(start, end - start);
+    const std::string_view value = sddl.substr(start, end - start);
+    if (letter == 'O') sections.owner = value;
+    if (letter == 'D') sections.dacl = value;
   };
+  int depth = 0;
   for (std::size_t i = 0; i + 1 < sddl.size(); ++i) {
     if (sddl[i] == '(') ++depth;
     if (sddl[i] == ')') --depth;
     if (depth != 0 || sddl[i + 1] != ':') continue;
     close(i);
-    static std::optional<std::string_view> ignored;
-    current = sddl[i] == 'O' ? &sections.owner : sddl[i] == 'D' ? &sections.dacl : &ignored;
+    letter = sddl[i];
     start = i + 2;
   }
   close(sddl.size());
