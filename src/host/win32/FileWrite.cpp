@@ -1,5 +1,9 @@
 #include "host/win32/FileWrite.h"
 
+#include <winioctl.h>
+
+#include <vector>
+
 #include "host/win32/LongPath.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
@@ -15,6 +19,18 @@ HostFailure Refused(DWORD refusal, const std::string& path) {
     return SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path + ", a link to another file");
   }
   return SystemFailure(refusal, "Can't create " + path);
+}
+
+// The kind of reparse point the handle is; one whose kind cannot be read counts as a link.
+DWORD ReparseTagOf(HANDLE file) {
+  std::vector<BYTE> data(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+  DWORD size = 0;
+  if (!DeviceIoControl(file, FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+                       static_cast<DWORD>(data.size()), &size, nullptr) ||
+      size < sizeof(DWORD)) {
+    return IO_REPARSE_TAG_SYMLINK;
+  }
+  return reinterpret_cast<const REPARSE_GUID_DATA_BUFFER*>(data.data())->ReparseTag;
 }
 
 }  // namespace
@@ -41,10 +57,10 @@ HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD d
                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
-DWORD RefusalToWrite(const BY_HANDLE_FILE_INFORMATION& info, bool replacing) {
-  if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || info.nNumberOfLinks > 1) {
-    return ERROR_CANT_ACCESS_FILE;
-  }
+DWORD RefusalToWrite(const BY_HANDLE_FILE_INFORMATION& info, DWORD reparseTag, bool replacing) {
+  const bool sendsElsewhere = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+                              IsReparseTagNameSurrogate(reparseTag);
+  if (sendsElsewhere || info.nNumberOfLinks > 1) return ERROR_CANT_ACCESS_FILE;
   // Windows refuses to replace these with a new ordinary file; Wine running as root opens some
   // of them for writing. Refusing here keeps the user's protected file intact on every system,
   // with the error Windows gives.
@@ -68,7 +84,18 @@ ScopedFile OpenToWrite(const std::string& path, bool replacing) {
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(file.Get(), &info))
     throw LastErrorFailure("Can't create " + path);
-  if (const DWORD refusal = RefusalToWrite(info, replacing)) throw Refused(refusal, path);
+  const bool reparsePoint = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  const DWORD tag = reparsePoint ? ReparseTagOf(file.Get()) : 0;
+  if (const DWORD refusal = RefusalToWrite(info, tag, replacing)) throw Refused(refusal, path);
+  if (reparsePoint) {
+    // The file itself, kept by a driver (OneDrive, deduplication, compression): written
+    // through that driver, as any program writes it, not past it.
+    file.Close();
+    file = ScopedFile(CreateFileW(ForFileApi(Widen(path)).c_str(),
+                                  replacing ? GENERIC_WRITE : FILE_APPEND_DATA, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
+  }
   if (replacing && !SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
   return file;
 }

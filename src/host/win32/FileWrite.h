@@ -22,10 +22,11 @@ void WriteAllAndClose(ScopedFile& file, const std::string& bytes, const std::str
 HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD disposition);
 
 // Why a file that was already at the name must not be written, as the handle describes it: a
-// reparse point or a file of several hard links, whose writing would change another name's
-// file; or, when it is to be replaced, a file that Windows refuses to replace (read-only,
-// hidden, system) or a folder. 0 when it may be written.
-DWORD RefusalToWrite(const BY_HANDLE_FILE_INFORMATION& info, bool replacing);
+// link, that is a reparse point standing for another name (`reparseTag` a name surrogate: a
+// symbolic link, a junction, a mount point) or a file of several hard links, whose writing
+// would change another name's file; or, when it is to be replaced, a file that Windows refuses
+// to replace (read-only, hidden, system) or a folder. 0 when it may be written.
+DWORD RefusalToWrite(const BY_HANDLE_FILE_INFORMATION& info, DWORD reparseTag, bool replacing);
 
 // Opens the file to replace its contents (created when missing, emptied only once it proved
 // writable by RefusalToWrite) or else an existing one to add at its end. Throws HostFailure

@@ -15,6 +15,13 @@ class ScopedFile {
       : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
   ScopedFile(const ScopedFile&) = delete;
   ScopedFile& operator=(const ScopedFile&) = delete;
+  ScopedFile& operator=(ScopedFile&& other) noexcept {
+    if (this != &other) {
+      if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+      handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+    }
+    return *this;
+  }
   ~ScopedFile() {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
