@@ -39,8 +39,7 @@ class MemoryHost : public Host {
   std::vector<std::string> programCalls;                // each as "program|folder|command line"
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
   std::function<void()> whileProgramRuns;
-  // By path, of what it names and of the name as a link; "" cannot be read. Any other path only
-  // administrators and SYSTEM can change.
+  // By path, of what it names and of the name as a link ("" unreadable); else admins' only.
   std::map<std::string, std::string> descriptors, links, accountNames;  // SID -> name
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }

@@ -20,8 +20,7 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
     bool batchFiles;
     std::string calls, logEnd;
     const char* failing = nullptr;  // a library for which the tool, in the program folder, fails
-    bool locked = false;
-    bool everyoneMayChange = false;  // the program folder at mode 777
+    const char* ask = nullptr;  // of the test script first: "lock" the folder, or "open" it to all
   };
   const Run runs[] = {
       {"/register" + given + log, 0, true, registered,
@@ -34,25 +33,23 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
        tool + "|/p:Desktop|/u|" + at + "ParcelNum.dll|/s\n" + tool + "|/p:Desktop|/u|" + at +
            "PointImport.dll|/s\n",
        "\r\n2 of 2 unregistered.\r\n"},
-      {"/register /unregister" + given + log, 87, false, "", ""},
       {"/register" + log, 2, false, "", ""},  // the tool is at none of the fixed places
       {given + " \"/log:" + tools.path + "no folder\\reg.log\"", 4, true, "", ""},
       // Each entry's report is logged, less the lines about the clipboard it never touches.
       {"/register" + given + log, 3, false, "", "] if you have problems with this tool.\r\n",
-       nullptr, true},
+       nullptr, "lock"},
       // Every process is elevated under Wine: a folder others can change starts nothing.
       {"/register" + given + log, 1625, true, "",
        "  --> " + at.substr(0, at.size() - 1) +
            " (folder): Everyone\r\nCopy the extensions into a folder that only administrators "
            "can change (see the README), then start again.\r\n",
-       nullptr, false, true},
+       nullptr, "open"},
   };
   for (const Run& run : runs) {
     CAPTURE(run.arguments);
     KitFolder kit(name, {"ParcelNum", "PointImport"});
     if (run.failing) WriteBytes(kit.path + run.failing + ".code", "2147942414");
-    if (run.locked) REQUIRE(AskHost("lock " + name));
-    if (run.everyoneMayChange) REQUIRE(AskHost("open " + name));
+    if (run.ask) REQUIRE(AskHost(run.ask + (" " + name)));
     DeleteFileW(Wide(logFile).c_str());
     App app(kit.Exe(), "/quiet " + run.arguments);
     CHECK(ExitCodeUnseen(app) == run.exitCode);
