@@ -16,10 +16,11 @@ bool WriteAll(HANDLE handle, const void* data, DWORD size);
 // `path`.
 void WriteAllAndClose(ScopedFile& file, const std::string& bytes, const std::string& path);
 
-// One attempt at opening the name itself for writing: a link it already is (a symbolic link, a
-// junction) is opened in place of its target. INVALID_HANDLE_VALUE, with the last error set,
-// when the system refuses; a caller may try again after a sharing violation.
-HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD disposition);
+// One attempt at opening a name for writing; with `nameItself`, a link it already is (a symbolic
+// link, a junction) is opened in place of its target. INVALID_HANDLE_VALUE, with the last error
+// set, when the system refuses; a caller may try again after a sharing violation.
+HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD disposition,
+                          bool nameItself);
 
 // Why a file that was already at the name must not be written, as the handle describes it: a
 // link, that is a reparse point standing for another name (`reparseTag` a name surrogate: a
