@@ -50,11 +50,11 @@ void WriteAllAndClose(ScopedFile& file, const std::string& bytes, const std::str
   if (!file.Close()) throw LastErrorFailure("Can't close " + path);
 }
 
-HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD disposition,
-                          bool nameItself) {
+HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD share,
+                          DWORD disposition, bool nameItself) {
   // Never CREATE_ALWAYS or TRUNCATE_EXISTING: they would empty a hard link's other file before
   // anything could look at it.
-  return CreateFileW(fileApiPath.c_str(), access, 0, nullptr, disposition,
+  return CreateFileW(fileApiPath.c_str(), access, share, nullptr, disposition,
                      FILE_ATTRIBUTE_NORMAL | (nameItself ? FILE_FLAG_OPEN_REPARSE_POINT : 0),
                      nullptr);
 }
@@ -75,10 +75,11 @@ DWORD RefusalToWrite(const BY_HANDLE_FILE_INFORMATION& info, DWORD reparseTag, b
 // costs no second look-up (each one scans a large folder under Wine). Someone who swaps the
 // name between the open and the write can change the folder itself: an elevated registration
 // has already refused such a folder, and the log's folder is the one its user chose.
-ScopedFile OpenToWrite(const std::string& path, bool replacing) {
+ScopedFile OpenToWrite(const std::string& path, bool replacing, DWORD share) {
   const std::wstring name = ForFileApi(Widen(path));
   const DWORD access = replacing ? GENERIC_WRITE : FILE_APPEND_DATA;
-  ScopedFile file(OpenNameForWriting(name, access, replacing ? OPEN_ALWAYS : OPEN_EXISTING, true));
+  ScopedFile file(
+      OpenNameForWriting(name, access, share, replacing ? OPEN_ALWAYS : OPEN_EXISTING, true));
   if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
   // A file the call just made is new and empty: only one that was there can be a link, be
   // protected or hold old text, and asking the system about it costs a round trip per file.
@@ -93,7 +94,7 @@ ScopedFile OpenToWrite(const std::string& path, bool replacing) {
     // The file itself, kept by a driver (OneDrive, deduplication, compression): written
     // through that driver, as any program writes it, not past it.
     file.Close();
-    file = ScopedFile(OpenNameForWriting(name, access, OPEN_EXISTING, false));
+    file = ScopedFile(OpenNameForWriting(name, access, share, OPEN_EXISTING, false));
     if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
   }
   if (replacing && !SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
@@ -101,7 +102,7 @@ ScopedFile OpenToWrite(const std::string& path, bool replacing) {
 }
 
 void WriteBytesToFile(const std::string& path, const std::string& bytes, bool append) {
-  ScopedFile file = OpenToWrite(path, !append);
+  ScopedFile file = OpenToWrite(path, !append, 0);
   WriteAllAndClose(file, bytes, path);
 }
 

@@ -19,8 +19,8 @@ void WriteAllAndClose(ScopedFile& file, const std::string& bytes, const std::str
 // One attempt at opening a name for writing; with `nameItself`, a link it already is (a symbolic
 // link, a junction) is opened in place of its target. INVALID_HANDLE_VALUE, with the last error
 // set, when the system refuses; a caller may try again after a sharing violation.
-HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD disposition,
-                          bool nameItself);
+HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD share,
+                          DWORD disposition, bool nameItself);
 
 // Why a file that was already at the name must not be written, as the handle describes it: a
 // link, that is a reparse point standing for another name (`reparseTag` a name surrogate: a
@@ -30,9 +30,9 @@ HANDLE OpenNameForWriting(const std::wstring& fileApiPath, DWORD access, DWORD d
 DWORD RefusalToWrite(const BY_HANDLE_FILE_INFORMATION& info, DWORD reparseTag, bool replacing);
 
 // Opens the file to replace its contents (created when missing, emptied only once it proved
-// writable by RefusalToWrite) or else an existing one to add at its end. Throws HostFailure
-// naming `path`; a refusal of RefusalToWrite is never worth another try.
-ScopedFile OpenToWrite(const std::string& path, bool replacing);
+// writable by RefusalToWrite) or else an existing one to add at its end, sharing it as `share`
+// says. Throws HostFailure naming `path`; a refusal of RefusalToWrite is never worth another try.
+ScopedFile OpenToWrite(const std::string& path, bool replacing, DWORD share);
 
 // Creates or replaces the file with exactly these bytes; a relative path is taken from the
 // current folder. With `append`, adds them at the end of an existing file. Throws HostFailure.

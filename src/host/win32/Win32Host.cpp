@@ -107,7 +107,9 @@ std::string Win32Host::CmdPathForm(const std::string& path) {
 
 void Win32Host::WriteLineFile(const std::string& path, const std::string& line) {
   // Encode before touching the file: a line that cannot be written must not empty it.
-  WriteBytesToFile(path, OemBytesOf(Widen(line)) + kCrLf);
+  const std::string bytes = OemBytesOf(Widen(line)) + kCrLf;
+  ScopedFile file = OpenToWrite(path, true, 0);  // nobody reads a half-written batch file
+  WriteAllAndClose(file, bytes, path);
 }
 
 int Win32Host::MsgBox(const std::string& prompt, int style, const std::string& title) {
