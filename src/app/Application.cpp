@@ -55,7 +55,8 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
   if (!line.registration || outcome.toolMissing || outcome.written.empty()) return std::nullopt;
   std::size_t asked = 0;  // the question comes before each entry, in turn
   return RunRegistrations(
-      host, *line.registration, outcome.regAsmPath, outcome.programFolder, outcome.written,
+      host, *line.registration, outcome.regAsmPath, outcome.programFolder, outcome.scannedFiles,
+      outcome.written,
       [&] {
         const bool stop = window != nullptr && !window->IsOpen();
         running = stop ? nullptr : &outcome.written.at(asked);
@@ -86,6 +87,7 @@ int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& 
              const RunErrorSink& errors, const RunLog& log) {
   if (outcome.toolMissing) return exitcode::kToolNotFound;
   if (registration && registration->refused) return exitcode::kElevationRequired;
+  if (registration && registration->othersCanChange) return exitcode::kForbiddenByPolicy;
   if (errors.Count() > 0 || outcome.missingAfterWrite) return exitcode::kFailureReported;
   if (registration && registration->succeeded < registration->total) {
     return exitcode::kRegistrationFailed;

@@ -21,6 +21,9 @@ std::string RunBatch(Host& host, RunChannels& channels, const DirProbe& returnDi
   outcome.toolMissing = !tool.ToolLocated;
   outcome.regAsmPath = tool.RegAsmPath;
   outcome.programFolder = scan.ProgramFolder;
+  outcome.scannedFiles = scan.FoundDllPaths;
+  outcome.scannedFiles.insert(outcome.scannedFiles.end(), scan.FoundRegPaths.begin(),
+                              scan.FoundRegPaths.end());
 
   trap.At(500);
   const std::string richTextAlert = CheckRichTextControl(host);

@@ -28,6 +28,7 @@ struct RunOutcome {
   std::string regAsmPath;
   std::string programFolder;
   std::vector<ExtensionEntry> written;
+  std::vector<std::string> scannedFiles;  // every .dll and .reg the scan found, as full paths
 };
 
 // Steps 2 to 8 of the load handler: scan, locate the tool, check the rich-text control, write

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "batch/BatchFileWriter.h"
+#include "batch/RegistrationGuard.h"
 #include "batch/TextLines.h"
 
 namespace tarvic {
@@ -82,6 +83,7 @@ std::string RegistrationCommandLine(RegistrationKind kind, const std::string& to
 
 RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
                                    const std::string& programFolder,
+                                   const std::vector<std::string>& scannedFiles,
                                    const std::vector<ExtensionEntry>& entries,
                                    const std::function<bool()>& stopRequested,
                                    const std::function<void(const std::string&)>& append) {
@@ -93,6 +95,14 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
     tally.refused = true;
     append(kCrLf + Refusal(kind));
     return tally;
+  }
+  if (!entries.empty()) {
+    if (const auto refusal =
+            RefusalForChangeablePaths(host, kind, programFolder, scannedFiles, toolPath)) {
+      tally.othersCanChange = true;
+      append(*refusal);
+      return tally;
+    }
   }
   for (const ExtensionEntry& entry : entries) {
     std::optional<ProgramResult> result;

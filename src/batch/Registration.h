@@ -29,16 +29,19 @@ std::string EndedBySessionLine(const ExtensionEntry& entry);
 struct RegistrationTally {
   std::size_t succeeded = 0;
   std::size_t total = 0;
-  bool refused = false;  // not an administrator: nothing was run
+  bool refused = false;          // not an administrator: nothing was run
+  bool othersCanChange = false;  // others can change what it would run: nothing was run
 };
 
 // Runs the tool for each entry in turn, one call ending before the next starts, and hands the
 // section that tells the result to `append` in pieces as it grows, each starting with the line
 // break before it: its banner first, each entry's line as its call ends, the summary last. Before
 // each call it asks `stopRequested`; once that says yes, the remaining entries are not run. Without
-// an administrator's token nothing is run and the section says why.
+// an administrator's token, or when others can change the program folder, the `scannedFiles`
+// (the libraries and scripts found there) or the tool, nothing is run and the section says why.
 RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
                                    const std::string& programFolder,
+                                   const std::vector<std::string>& scannedFiles,
                                    const std::vector<ExtensionEntry>& entries,
                                    const std::function<bool()>& stopRequested,
                                    const std::function<void(const std::string&)>& append);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,8 @@ class Host {
   // can be written.
   virtual std::string CmdPathForm(const std::string& path) = 0;
   // Creates or empties the file, writes the line (made of cmd path forms and ASCII) in the
-  // console code page followed by CR LF, and closes it.
+  // console code page followed by CR LF, and closes it. A name that is a link (a reparse point,
+  // or a file of several hard links) is never written through: that throws.
   virtual void WriteLineFile(const std::string& path, const std::string& line) = 0;
 
   // Modal; returns the button pressed (msgbox::kAnswerOk, ...).
@@ -81,9 +83,9 @@ class Host {
   // itself when it has none. Never throws.
   virtual std::string FullPathName(const std::string& path) = 0;
   // Creates or replaces the file with exactly these bytes; a relative path is taken from the
-  // current folder.
+  // current folder. Never through a link, as WriteLineFile.
   virtual void WriteBytesFile(const std::string& path, const std::string& bytes) = 0;
-  // Adds the bytes at the end of an existing file.
+  // Adds the bytes at the end of an existing file, never through a link.
   virtual void AppendBytesFile(const std::string& path, const std::string& bytes) = 0;
   // Writes the text to the console of the process that started this one. Returns false, and
   // writes nothing, when there is none (started from Explorer or a service). Never throws.
@@ -100,6 +102,18 @@ class Host {
   // Windows is ending the session: from now on a file write that must wait for another program
   // dispatches no messages, since the process may be ended once the current one is answered.
   virtual void StopDispatchingWhileWriting() = 0;
+
+  // The owner and DACL of an existing file or folder as SDDL. Throws HostFailure when they
+  // cannot be read, or when its volume keeps no permissions (FAT).
+  virtual std::string OwnerAndDacl(const std::string& path) = 0;
+  // The same of the name itself when it is a link (a junction, a symbolic link, a mount point),
+  // which OwnerAndDacl looks through; nothing for any other name.
+  virtual std::optional<std::string> LinkOwnerAndDacl(const std::string& path) = 0;
+  // The SID this process runs as ("S-1-5-18" as SYSTEM); "" when it cannot be read. Never throws.
+  virtual std::string RunningUserSid() = 0;
+  // "DOMAIN\name" for a SID or an SDDL alias ("AU"); the SID itself when it names nobody
+  // known. Never throws.
+  virtual std::string AccountName(const std::string& sid) = 0;
 };
 
 }  // namespace tarvic

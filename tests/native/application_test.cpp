@@ -25,6 +25,8 @@ const std::string kUsage =
     "  87   bad command line; nothing was run\r\n"
     "  2    ESRIRegAsm.exe not found\r\n"
     "  740  /register or /unregister without administrator rights; nothing was run\r\n"
+    "  1625 /register or /unregister from files that others can change; nothing\r\n"
+    "       was run\r\n"
     "  3    a failure was reported, or a batch file was missing after its write;\r\n"
     "       the log says which, if it could be written\r\n"
     "  1603 a registration failed, timed out or was not run\r\n"
@@ -172,7 +174,7 @@ TEST_F(RunTest, LogTextRefusedIsWrittenWithTheNextPiece) {
   EXPECT_EQ(host.Contents("C:\\Start\\run.log"), kBom + desktop.window.reportText + kNl);
 }
 
-// The whole order, 87 > 2 > 740 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
+// The whole order, 87 > 2 > 740 > 1625 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
 // after its own. The trapped failure is the second row's batch file, which cannot be written.
 TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
   const std::vector<std::string> reg = {"/quiet", "/register", "/log:l"};
@@ -181,7 +183,8 @@ TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
            {{"/quiet", "/register", "/x", "/log:l"}, "row trapped fails lockedLog", 87},
            {reg, "row trapped fails lockedLog", 2},
            {{"/quiet", "/tool:C:\\Tools\\"}, "row tool admin", 2},
-           {reg, "row tool trapped fails lockedLog", 740},
+           {reg, "row tool unsafe trapped fails lockedLog", 740},
+           {reg, "row tool admin unsafe trapped fails lockedLog", 1625},
            {reg, "tool", 1},  // nothing to register: no refusal
            {reg, "row tool admin trapped fails lockedLog", 3},
            {reg, "row tool admin fails lockedLog", 1603},
@@ -203,6 +206,7 @@ TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
     }
     if (has("fails")) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
     if (has("lockedLog")) host.locked.insert("C:\\Start\\l");
+    if (has("unsafe")) host.descriptors["C:\\Ext"] = "O:BUD:";
     EXPECT_EQ(Start(arguments), exitCode) << given;
     // Only a quiet run prints its log: a window already shows the report.
     EXPECT_EQ(host.console.empty(), arguments.empty() || arguments[0] != "/quiet");
@@ -250,7 +254,7 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
   std::string text;
   const auto& catalogue = ExtensionCatalogue();
   RunRegistrations(
-      host, RegistrationKind::Register, "C:\\T.exe", kFolder,
+      host, RegistrationKind::Register, "C:\\T.exe", kFolder, {},
       {catalogue.begin(), catalogue.begin() + 10}, [&] { return host.programCalls.size() >= 9; },
       [&](const std::string& piece) { text += piece; });
   const std::string lines =
@@ -266,20 +270,6 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
       "  --> Pellmar Label Grid: FAILED (waiting failed: 6 The handle is invalid.)\r\n"
       "  --> Pipeline Valve Tools: not run\r\n\r\n2 of 10 registered.";
   EXPECT_EQ(text, kHead + lines);
-}
-
-// Without an administrator's full token nothing is run, and the section says why; the batch
-// files are written all the same.
-TEST_F(RunTest, RegistrationWithoutAdministratorRunsNothing) {
-  AddRow(1);
-  host.administrator = false;
-  EXPECT_EQ(Start({"/quiet", "/register"}), 740);
-  EXPECT_TRUE(host.programCalls.empty());
-  EXPECT_EQ(host.BatchFiles().size(), 2u);
-  EXPECT_TRUE(host.console.ends_with(kHead +
-                                     "Nothing was registered: registering writes to the "
-                                     "machine's registry, so start Tarvic_Kit.exe with \"Run as "
-                                     "administrator\".\r\n"));
 }
 
 }  // namespace

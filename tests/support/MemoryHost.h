@@ -40,6 +40,8 @@ class MemoryHost : public Host {
   std::vector<std::string> programCalls;                // each as "program|folder|command line"
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
   std::function<void()> whileProgramRuns, whileBoxShows = [] {};
+  // By path, of what it names and of the name as a link ("" unreadable); else admins' only.
+  std::map<std::string, std::string> descriptors, links, accountNames;  // SID -> name
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -105,6 +107,17 @@ class MemoryHost : public Host {
   }
   bool IsAdministrator() override { return administrator; }
   void StopDispatchingWhileWriting() override { dispatchingWhileWriting = false; }
+  std::string OwnerAndDacl(const std::string& path) override {
+    if (descriptors.contains(path) && descriptors[path].empty()) throw HostFailure(1350, "No ACL");
+    return descriptors.contains(path) ? descriptors[path] : "O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)";
+  }
+  std::optional<std::string> LinkOwnerAndDacl(const std::string& path) override {
+    return links.contains(path) ? std::optional(links[path]) : std::nullopt;
+  }
+  std::string RunningUserSid() override { return "S-1-5-18"; }
+  std::string AccountName(const std::string& sid) override {
+    return accountNames.contains(sid) ? accountNames[sid] : sid;
+  }
 
  private:
   std::string* Find(const std::string& path) {

@@ -1,8 +1,10 @@
 #include "TestFiles.h"
+#include "host/win32/FileWrite.h"
 #include "host/win32/Utf16.h"
 #include "host/win32/Win32Host.h"
 
 using namespace tarvic::testing;
+using tarvic::win32::ForFileApi;
 using tarvic::win32::Narrow;
 
 namespace {
@@ -63,6 +65,19 @@ TEST_CASE("Protected or busy targets are refused before anything in them is lost
     CloseHandle(holder);
     CHECK(ReadBytes(bat) == "old");
   }
+  // A second name of another file is never written through, for a batch file or the log.
+  const std::wstring other = folder / L"other.txt", linked = folder / L"Linked.bat";
+  WriteBytes(other, "old");
+  REQUIRE(CreateHardLinkW(ForFileApi(linked).c_str(), ForFileApi(other).c_str(), nullptr));
+  using Host = tarvic::win32::Win32Host;
+  for (auto write : {&Host::WriteLineFile, &Host::WriteBytesFile, &Host::AppendBytesFile})
+    CHECK(FailureOf([&] { (host.*write)(Narrow(linked), "x"); }, L"a link") == ERROR_ACCESS_DENIED);
+  CHECK(ReadBytes(other) == "old");
+  // Wine 8 shows no reparse point; only a name surrogate is a link, not a compressed file.
+  BY_HANDLE_FILE_INFORMATION info = {};
+  info.dwFileAttributes = FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE;
+  for (const DWORD tag : {IO_REPARSE_TAG_SYMLINK, IO_REPARSE_TAG_MOUNT_POINT, IO_REPARSE_TAG_WOF})
+    CHECK((tarvic::win32::RefusalToWrite(info, tag, false) != 0) == (tag != IO_REPARSE_TAG_WOF));
   MakeFolder(folder / L"Unreg.bat");
   CHECK(FailureOf([&] { host.WriteLineFile(Narrow(folder / L"Unreg.bat"), "x"); }, L"Unreg.bat") ==
         ERROR_ACCESS_DENIED);

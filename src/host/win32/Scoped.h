@@ -11,8 +11,17 @@ namespace tarvic::win32 {
 class ScopedFile {
  public:
   explicit ScopedFile(HANDLE handle) : handle_(handle) {}
+  ScopedFile(ScopedFile&& other) noexcept
+      : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
   ScopedFile(const ScopedFile&) = delete;
   ScopedFile& operator=(const ScopedFile&) = delete;
+  ScopedFile& operator=(ScopedFile&& other) noexcept {
+    if (this != &other) {
+      if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+      handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+    }
+    return *this;
+  }
   ~ScopedFile() {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
@@ -26,6 +35,30 @@ class ScopedFile {
 
  private:
   HANDLE handle_;
+};
+
+// A block the system allocated with LocalAlloc for the caller (a security descriptor, a SID, a
+// string), freed at the end of the scope.
+class ScopedLocal {
+ public:
+  ScopedLocal() = default;
+  ScopedLocal(const ScopedLocal&) = delete;
+  ScopedLocal& operator=(const ScopedLocal&) = delete;
+  ~ScopedLocal() {
+    if (memory_ != nullptr) LocalFree(memory_);
+  }
+  // Where a call puts the block it allocates.
+  template <class Pointer>
+  Pointer* Receive() {
+    return reinterpret_cast<Pointer*>(&memory_);
+  }
+  template <class Pointer>
+  Pointer As() const {
+    return static_cast<Pointer>(memory_);
+  }
+
+ private:
+  void* memory_ = nullptr;
 };
 
 // A global memory block, freed unless handed over (to the clipboard) by Release().

@@ -10,6 +10,7 @@
 #include "host/win32/LongPath.h"
 #include "host/win32/OpenFileDialog.h"
 #include "host/win32/ParentConsole.h"
+#include "host/win32/Permissions.h"
 #include "host/win32/ProgramArguments.h"
 #include "host/win32/ProgramRunner.h"
 #include "host/win32/SystemError.h"
@@ -38,18 +39,6 @@ BOOL CALLBACK PickOwner(HWND window, LPARAM found) {
     return FALSE;
   }
   return TRUE;
-}
-
-// Windows refuses to replace a read-only, hidden or system file, or a folder, with a new
-// ordinary file; Wine running as root opens some of them for writing. Asking the open file what
-// it is keeps the user's protected file intact on every system, with the error Windows gives,
-// and costs no second look-up of the name (each one scans a large folder under Wine).
-bool IsProtectedTarget(HANDLE file) {
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(file, &info)) return false;
-  constexpr DWORD kProtected = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-  return (info.dwFileAttributes & kProtected) != 0;
 }
 
 }  // namespace
@@ -119,19 +108,7 @@ std::string Win32Host::CmdPathForm(const std::string& path) {
 void Win32Host::WriteLineFile(const std::string& path, const std::string& line) {
   // Encode before touching the file: a line that cannot be written must not empty it.
   const std::string bytes = OemBytesOf(Widen(line)) + kCrLf;
-
-  // Create or open in one call; the old contents go only once the target proved ordinary.
-  ScopedFile file(CreateFileW(ForFileApi(Widen(path)).c_str(), GENERIC_WRITE, 0, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.Get() == INVALID_HANDLE_VALUE) throw LastErrorFailure("Can't create " + path);
-  // A file the call just made is new and empty: only one that was there can be protected or
-  // hold old text, and asking the system about it costs a round trip per batch file.
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    if (IsProtectedTarget(file.Get())) {
-      throw SystemFailure(ERROR_ACCESS_DENIED, "Can't create " + path);
-    }
-    if (!SetEndOfFile(file.Get())) throw LastErrorFailure("Can't create " + path);
-  }
+  ScopedFile file = OpenToWrite(path, true, 0);  // nobody reads a half-written batch file
   WriteAllAndClose(file, bytes, path);
 }
 
@@ -181,6 +158,22 @@ ProgramResult Win32Host::RunProgram(const std::string& program, const std::strin
 
 bool Win32Host::IsAdministrator() {
   return HasAdministratorToken();
+}
+
+std::string Win32Host::OwnerAndDacl(const std::string& path) {
+  return OwnerAndDaclOf(path);
+}
+
+std::optional<std::string> Win32Host::LinkOwnerAndDacl(const std::string& path) {
+  return LinkOwnerAndDaclOf(path);
+}
+
+std::string Win32Host::RunningUserSid() {
+  return ProcessUserSid();
+}
+
+std::string Win32Host::AccountName(const std::string& sid) {
+  return AccountNameOf(sid);
 }
 
 }  // namespace tarvic::win32

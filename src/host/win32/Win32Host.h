@@ -35,6 +35,10 @@ class Win32Host : public Host {
                            const std::string& folder, std::uint32_t timeoutMs) override;
   bool IsAdministrator() override;
   void StopDispatchingWhileWriting() override { whileWriteWaits_ = WhileWaiting::DispatchNothing; }
+  std::string OwnerAndDacl(const std::string& path) override;
+  std::optional<std::string> LinkOwnerAndDacl(const std::string& path) override;
+  std::string RunningUserSid() override;
+  std::string AccountName(const std::string& sid) override;
 
  private:
   DirListing listing_;

@@ -21,6 +21,7 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
     std::string calls, logEnd;
     const char* failing = nullptr;  // a library for which the tool, in the program folder, fails
     bool viewer = false;            // a log viewer follows from the first call on
+    const char* ask = nullptr;  // of the test script first: "lock" the folder, or "open" it to all
   };
   const Run runs[] = {
       {"/register" + given + log, 0, true, registered,
@@ -37,11 +38,18 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
       {"/register /log:\"" + tools.path + "\"", 87, false, "", ""},
       {"/register" + log, 2, false, "", ""},  // the tool is at none of the fixed places
       {given + " \"/log:" + tools.path + "no folder\\reg.log\"", 4, true, "", ""},
+      // Every process is elevated under Wine: a folder others can change starts nothing.
+      {"/register" + given + log, 1625, true, "",
+       "  --> " + at.substr(0, at.size() - 1) +
+           " (folder): Everyone\r\nCopy the extensions into a folder that only administrators "
+           "can change (see the README), then start again.\r\n",
+       nullptr, false, "open"},
   };
   for (const Run& run : runs) {
     CAPTURE(run.arguments);
     KitFolder kit(name, {"ParcelNum", "PointImport"});
     if (run.failing) WriteBytes(kit.path + run.failing + ".code", "2147942414");
+    if (run.ask) REQUIRE(AskHost(run.ask + (" " + name)));
     DeleteFileW(Wide(logFile).c_str());
     const std::string hold = kit.path + "ParcelNum.dll.hold";
     if (run.viewer) WriteBytes(hold, "");
