@@ -85,25 +85,16 @@ inline void Type(HWND edit, const std::string& text) {
   for (wchar_t c : Wide(text)) SendWithin(edit, WM_CHAR, c, 1);
 }
 
-// The program may hold the clipboard a moment.
-inline bool OpenTheClipboard() {
-  return PollUntil(2000, [] { return OpenClipboard(nullptr) != 0; });
-}
-
-inline void EmptyTheClipboard() {
-  OpenTheClipboard() && EmptyClipboard() && CloseClipboard();
-}
-
-inline std::string ClipboardText(int waitMs = 0) {
+// The clipboard's text once it has any, within `waitMs`; the program may hold it a moment.
+inline std::string ClipboardText(int waitMs) {
   std::string text;
   PollUntil(waitMs, [&] {
     text = "<clipboard busy>";
-    if (OpenTheClipboard()) {
-      HANDLE data = GetClipboardData(CF_UNICODETEXT);
-      text = data ? Narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "";
-      if (data) GlobalUnlock(data);
-      CloseClipboard();
-    }
+    if (!OpenClipboard(nullptr)) return false;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    text = data ? Narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
     return !text.empty();
   });
   return text;
