@@ -26,9 +26,8 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
   return nullptr;
 }
 
-// One start of a program, from its own folder unless another is given, with the starter's show
-// command if given; it never outlives the test. DETACHED_PROCESS in `flags` starts it without a
-// console, as a distribution system does.
+// One start of a program, never outliving the test. DETACHED_PROCESS in `flags` starts it without
+// a console, as a distribution system does.
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
                const std::string& folder = "", int show = -1, DWORD flags = 0) {

@@ -35,8 +35,7 @@ TEST_CASE("locate dialog: retry then browse; the log lands where the run started
   CloseExpectingExit0(app, main);
 }
 
-// The negative control of the planted-DLL runs of the test above: a build that leaves the door
-// open.
+// The planted-DLL runs' negative control: a build that leaves the door open.
 TEST_CASE("planted DLLs: a build without the preload loads uxtheme.dll") {
   KitFolder kit("planted");
   App app(kit.Exe());

@@ -24,10 +24,9 @@ TEST_CASE("an unwritable program folder: one error report per entry and nothing 
 // The batch files are the product: run by cmd from folders named with cmd's special characters
 // (outside the OEM code page: by 8.3 form). A quiet run's /s is the native tests' to pin.
 TEST_CASE("batch files run by cmd hand over the exact arguments") {
-  // The tool's path is typed in another letter case than on disk; it is used as typed.
   KitFolder tools("Tool 50% & (Co) caf\xC3\xA9", {});
-  WriteBytes(tools.path + "ESRIRegAsm.exe", FileText(kStandinExe));
-  const std::string typed = tools.path + "esriregasm.EXE";
+  const std::string typed = tools.path + "ESRIRegAsm.exe";  // its case as typed: native tests
+  WriteBytes(typed, FileText(kStandinExe));
   for (const std::string name :
        {"Kit (x86) & R^D 100% caf\xC3\xA9", "Kit \xE2\x98\x83 \xCE\xA9 ^&"}) {
     CAPTURE(name);
