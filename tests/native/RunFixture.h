@@ -36,8 +36,6 @@ inline std::string Report(const std::string& at, const std::string& error, bool 
 // The catalogue as users know it, in order: title, library, script, stem of its batch files.
 struct Row {
   const char *title, *dll, *reg, *stem;
-  std::string RegisterBat() const { return "Register_" + std::string(stem) + ".bat"; }
-  std::string UnregisterBat() const { return "Unregister_" + std::string(stem) + ".bat"; }
 };
 inline const std::vector<Row> kCatalogue = {
     {"Parcel Numbering Tools", "ParcelNum.dll", "ParcelNum.reg", "Parcel_Numbering"},

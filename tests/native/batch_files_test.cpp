@@ -69,14 +69,14 @@ TEST_F(RunTest, EveryRowWritesItsBatchFilesInCatalogueOrder) {
   std::string listed;
   const std::string tool = "\"" + kFirstCandidate + "\" /p:Desktop ";
   for (const Row& row : kCatalogue) {
-    written.insert(written.end(), {row.RegisterBat(), row.UnregisterBat()});
+    const std::string reg = "Register_" + std::string(row.stem) + ".bat";
+    written.insert(written.end(), {reg, "Unregister_" + std::string(row.stem) + ".bat"});
     const std::string dll = "\"C:\\Ext\\" + std::string(row.dll) + "\"";
-    EXPECT_EQ(host.Contents(kFolder + row.RegisterBat()),
-              tool + dll + " /f:\"C:\\Ext\\" + row.reg + "\"\r\n");
-    EXPECT_EQ(host.Contents(kFolder + row.UnregisterBat()), tool + "/u " + dll + "\r\n");
+    EXPECT_EQ(host.Contents(kFolder + reg), tool + dll + " /f:\"C:\\Ext\\" + row.reg + "\"\r\n");
+    EXPECT_EQ(host.Contents(kFolder + written.back()), tool + "/u " + dll + "\r\n");
     listed += "The following batch files have been created to Register and Unregister " +
-              std::string(row.title) + " in ArcGIS 10:\r\n  --> C:\\Ext\\" + row.RegisterBat() +
-              "\r\n  --> C:\\Ext\\" + row.UnregisterBat() + "\r\n\r\n";
+              std::string(row.title) + " in ArcGIS 10:\r\n  --> C:\\Ext\\" + reg +
+              "\r\n  --> C:\\Ext\\" + written.back() + "\r\n\r\n";
   }
   EXPECT_EQ(host.BatchFiles(), written);
   EXPECT_NE(report.find(listed), std::string::npos);

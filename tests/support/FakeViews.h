@@ -36,11 +36,10 @@ struct FakeForm : View {
 struct FakeMainWindowView : FakeForm<MainWindowScreen> {
   FakeMainWindowView() : FakeForm(8535, 4500, 390) {}
   std::string reportText = "Text1";
-  bool shown = false;
   std::function<void()> whileShown = [] {};
   std::string ReportText() override { return reportText; }
   void SetReportText(const std::string& text) override { reportText = text; }
-  void Show() override { shown = true; }
+  void Show() override {}
   void RunUntilClosed() override { whileShown(); }
   void AppendReportText(const std::string& text) override { reportText += text; }
   bool IsOpen() override { return !closed; }

@@ -15,9 +15,7 @@ inline std::wstring Wide(const std::string& utf8) {
   return tarvic::win32::Widen(utf8);
 }
 
-inline std::string Narrow(const std::wstring& wide) {
-  return tarvic::win32::Narrow(wide);
-}
+using tarvic::win32::Narrow;
 
 // What the test script passes down. It gives Unix paths, and Wine shows the Unix root as Z:.
 inline std::string FromScript(const char* name) {

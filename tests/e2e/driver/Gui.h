@@ -26,9 +26,8 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
   return nullptr;
 }
 
-// One start of a program, from its own folder unless another is given, with the starter's show
-// command if given; it never outlives the test. DETACHED_PROCESS in `flags` starts it without a
-// console, as a distribution system does.
+// One start of a program, never outliving the test. DETACHED_PROCESS in `flags` starts it without
+// a console, as a distribution system does.
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
                const std::string& folder = "", int show = -1, DWORD flags = 0) {
@@ -85,25 +84,16 @@ inline void Type(HWND edit, const std::string& text) {
   for (wchar_t c : Wide(text)) SendWithin(edit, WM_CHAR, c, 1);
 }
 
-// The program may hold the clipboard a moment.
-inline bool OpenTheClipboard() {
-  return PollUntil(2000, [] { return OpenClipboard(nullptr) != 0; });
-}
-
-inline void EmptyTheClipboard() {
-  OpenTheClipboard() && EmptyClipboard() && CloseClipboard();
-}
-
-inline std::string ClipboardText(int waitMs = 0) {
+// The clipboard's text once it has any, within `waitMs`; the program may hold it a moment.
+inline std::string ClipboardText(int waitMs) {
   std::string text;
   PollUntil(waitMs, [&] {
     text = "<clipboard busy>";
-    if (OpenTheClipboard()) {
-      HANDLE data = GetClipboardData(CF_UNICODETEXT);
-      text = data ? Narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "";
-      if (data) GlobalUnlock(data);
-      CloseClipboard();
-    }
+    if (!OpenClipboard(nullptr)) return false;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    text = data ? Narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
     return !text.empty();
   });
   return text;

@@ -112,10 +112,8 @@ inline std::string CmdForm(const std::string& path) {
 }
 
 // What the stand-in logs when the ParcelNum row's two batch files run.
-inline std::string ExpectedToolCalls(const std::string& tool, const KitFolder& kit,
-                                     bool silent = false) {
+inline std::string ExpectedToolCalls(const std::string& tool, const KitFolder& kit) {
   const std::string t = CmdForm(tool), dll = CmdForm(kit.path + "ParcelNum.dll");
-  const std::string s = silent ? "|/s" : "";
-  return t + "|/p:Desktop|" + dll + "|/f:" + CmdForm(kit.path + "ParcelNum.reg") + s + "\n" + t +
-         "|/p:Desktop|/u|" + dll + s + "\n";
+  return t + "|/p:Desktop|" + dll + "|/f:" + CmdForm(kit.path + "ParcelNum.reg") + "\n" + t +
+         "|/p:Desktop|/u|" + dll + "\n";
 }
