@@ -78,6 +78,7 @@ std::string UsageText() {
          "  /?          Show this text.\r\n"
          "\r\n"
          "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
+         "1618 another run of this folder is in progress, nothing was done;\r\n"
          "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
          "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
          "registration failed, timed out or was not run; 4 the log could not be written;\r\n"

@@ -22,6 +22,7 @@ const std::string kUsage =
     "  /?          Show this text.\r\n"
     "\r\n"
     "Exit codes, the first that applies: 87 bad command line, nothing was run;\r\n"
+    "1618 another run of this folder is in progress, nothing was done;\r\n"
     "2 ESRIRegAsm.exe not found; 740 /register or /unregister without administrator\r\n"
     "rights, nothing was run; 3 a failure was reported (see the log); 1603 a\r\n"
     "registration failed, timed out or was not run; 4 the log could not be written;\r\n"
@@ -225,9 +226,51 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
       "  --> Well Log Viewer: FAILED (ESRIRegAsm.exe exit code 2147942414 / 0x8007000E)\r\n"
       "  --> Noise Buffer Tools: FAILED (could not start: 193 T.exe is not a valid Win32 "
       "application.)\r\n"
-      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
+      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes; ended)\r\n"
       "  --> Bridge Index: not run\r\n\r\n2 of 8 registered.";
   EXPECT_EQ(text, kHead + lines);
+  EXPECT_EQ(host.programTimeouts, std::set<std::uint32_t>{300000});
+}
+
+const std::string kAnotherRun =
+    "Tarvic_Kit.exe is already running for this folder; nothing was done.";
+
+// Only another run's hold (32, 33) stops a start, before it writes or calls anything; any other
+// refusal lets the run go on. A windowed second start is the e2e tests' concern.
+TEST_F(RunTest, OnlyASharingOrLockViolationStopsAStart) {
+  for (const auto& [refusal, exitCode] :
+       std::vector<std::pair<std::uint32_t, int>>{{32, 1618}, {33, 1618}, {5, 0}, {19, 0}}) {
+    host = MemoryHost();
+    AddRow(1);
+    host.AddFile(kFirstCandidate);
+    host.lockRefusal = refusal;
+    EXPECT_EQ(Start({"/quiet", "/register", "/log:l"}), exitCode);
+    const auto done = std::tuple(host.BatchFiles().size(), host.programCalls.size(),
+                                 host.Contents("C:\\Start\\l").empty());
+    EXPECT_EQ(done, exitCode ? std::tuple(0u, 0u, true) : std::tuple(2u, 1u, false)) << refusal;
+    EXPECT_EQ(host.console == kAnotherRun + kNl, exitCode != 0);
+  }
+}
+
+// Held through the last tool call and log write, not while the report waits to be closed, nor
+// while the locate dialog waits; taken by another run meanwhile, the run ends as a second start.
+TEST_F(RunTest, TheLockIsHeldForTheRunsWorkOnly) {
+  AddRow(1);
+  std::vector<std::string> held;
+  host.whileProgramRuns = [&] { held.push_back(host.lockHeld); };
+  desktop.window.whileShown = [&] { held.push_back(host.lockHeld); };
+  EXPECT_EQ(Start({"/register", "/log:run.log"}), 0);
+  EXPECT_EQ(held, std::vector<std::string>({kFolder + "Tarvic_Kit.lock", ""}));
+
+  host = MemoryHost();
+  AddRow(1);
+  host.AddFile("C:\\Tools\\R.exe");
+  desktop.locateAnswers = {"C:\\Tools\\R.exe"};
+  desktop.inDialog = [&](frmFindFile&) { held.push_back(host.lockHeld), host.lockRefusal = 33; };
+  EXPECT_EQ(Start({"/log:run.log"}), 1618);
+  EXPECT_EQ(held.back(), "");
+  EXPECT_EQ(host.boxes, std::vector({"Tarvic_Kit|64|" + kAnotherRun}));
+  EXPECT_TRUE(host.BatchFiles().empty() && host.Contents("C:\\Start\\run.log").empty());
 }
 
 // Without an administrator's full token nothing is run, and the section says why; the batch

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/Host.h"
 #include "host/win32/DirListing.h"
+#include "host/win32/Scoped.h"
 
 namespace tarvic::win32 {
 
@@ -32,10 +34,14 @@ class Win32Host : public Host {
   bool PrintToConsole(const std::string& text) override;
   ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
                            const std::string& folder, std::uint32_t timeoutMs) override;
+  std::string LongPathName(const std::string& path) override;
+  std::uint32_t HoldLockFile(const std::string& path) override;
+  void ReleaseLockFile() override;
   bool IsAdministrator() override;
 
  private:
   DirListing listing_;
+  std::optional<ScopedFile> lock_;
 };
 
 // The folder part of a module's full path: no trailing backslash except at a drive root, and
