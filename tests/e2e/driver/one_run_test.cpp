@@ -1,19 +1,6 @@
 #include "Kit.h"
 
-#include <tlhelp32.h>
-
 namespace {
-
-bool Running(const wchar_t* program) {
-  const HANDLE all = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  bool found = false;
-  for (BOOL more = Process32FirstW(all, &entry); more && !found; more = Process32NextW(all, &entry))
-    found = _wcsicmp(entry.szExeFile, program) == 0;
-  CloseHandle(all);
-  return found;
-}
 
 std::string ShortForm(const std::string& path) {
   wchar_t form[MAX_PATH] = {};
@@ -71,6 +58,7 @@ TEST_CASE("one run per folder: a second start does nothing while a run registers
   App killed(kit.Exe(), "/quiet" + reg);
   REQUIRE(inFirstCall());
   TerminateProcess(killed.info.hProcess, 1);
-  CHECK(PollUntil(5000, [&] { return !locked() && !Running(L"ESRIRegAsm.exe"); }));
+  // A program's file cannot be deleted while it runs.
+  CHECK(PollUntil(5000, [&] { return !locked() && DeleteFileW(Wide(tool).c_str()); }));
   DeleteFileW(Wide(hold).c_str());
 }
