@@ -232,12 +232,13 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
   EXPECT_EQ(host.programTimeouts, std::set<std::uint32_t>{300000});
 }
 
-const std::string kAnotherRun =
-    "Tarvic_Kit.exe is already running for this folder; nothing was done.";
-
 // Only another run's hold (32, 33) stops a start, before it writes or calls anything; any other
-// refusal lets the run go on. A windowed second start is the e2e tests' concern.
-TEST_F(RunTest, OnlyASharingOrLockViolationStopsAStart) {
+// refusal lets the run go on. A run holds the lock through its last tool call and log write, not
+// while its report waits to be closed, nor while the locate dialog waits; taken by another run
+// meanwhile, it ends as a second start does. A windowed second start is the e2e tests' concern.
+TEST_F(RunTest, TheLockStopsOtherStartsOnlyWhileARunWorks) {
+  const std::string another =
+      "Tarvic_Kit.exe is already running for this folder; nothing was done.";
   for (const auto& [refusal, exitCode] :
        std::vector<std::pair<std::uint32_t, int>>{{32, 1618}, {33, 1618}, {5, 0}, {19, 0}}) {
     host = MemoryHost();
@@ -248,15 +249,10 @@ TEST_F(RunTest, OnlyASharingOrLockViolationStopsAStart) {
     const auto done = std::tuple(host.BatchFiles().size(), host.programCalls.size(),
                                  host.Contents("C:\\Start\\l").empty());
     EXPECT_EQ(done, exitCode ? std::tuple(0u, 0u, true) : std::tuple(2u, 1u, false)) << refusal;
-    EXPECT_EQ(host.console == kAnotherRun + kNl, exitCode != 0);
+    EXPECT_EQ(host.console == another + kNl, exitCode != 0);
   }
-}
-
-// Held through the last tool call and log write, not while the report waits to be closed, nor
-// while the locate dialog waits; taken by another run meanwhile, the run ends as a second start.
-TEST_F(RunTest, TheLockIsHeldForTheRunsWorkOnly) {
-  AddRow(1);
   std::vector<std::string> held;
+  host.lockRefusal = 0;
   host.whileProgramRuns = [&] { held.push_back(host.lockHeld); };
   desktop.window.whileShown = [&] { held.push_back(host.lockHeld); };
   EXPECT_EQ(Start({"/register", "/log:run.log"}), 0);
@@ -269,7 +265,7 @@ TEST_F(RunTest, TheLockIsHeldForTheRunsWorkOnly) {
   desktop.inDialog = [&](frmFindFile&) { held.push_back(host.lockHeld), host.lockRefusal = 33; };
   EXPECT_EQ(Start({"/log:run.log"}), 1618);
   EXPECT_EQ(held.back(), "");
-  EXPECT_EQ(host.boxes, std::vector({"Tarvic_Kit|64|" + kAnotherRun}));
+  EXPECT_EQ(host.boxes, std::vector({"Tarvic_Kit|64|" + another}));
   EXPECT_TRUE(host.BatchFiles().empty() && host.Contents("C:\\Start\\run.log").empty());
 }
 

@@ -43,8 +43,7 @@ TEST_CASE("one run per folder: a second start does nothing while a run registers
         "Tarvic_Kit.exe is already running for this folder; nothing was done.");
   Press(box, IDOK);
   CHECK(windowed.WaitExit() == 0);
-  CHECK(FilesIn(kit.path, "*.bat").empty());
-  CHECK(FilesIn(kit.path, "second.log").empty());
+  CHECK((FilesIn(kit.path, "*.bat").empty() && FilesIn(kit.path, "second.log").empty()));
 
   DeleteFileW(Wide(hold).c_str());
   CHECK(PollUntil(20000, [&] { return FileText(exit + "\\host-exit") == "0\n"; }));
