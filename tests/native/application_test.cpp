@@ -232,10 +232,9 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
   EXPECT_EQ(host.programTimeouts, std::set<std::uint32_t>{300000});
 }
 
-// Only another run's hold (32, 33) stops a start, before it writes or calls anything; any other
-// refusal lets the run go on. A run holds the lock through its last tool call and log write, not
-// while its report waits to be closed, nor while the locate dialog waits; taken by another run
-// meanwhile, it ends as a second start does. A windowed second start is the e2e tests' concern.
+// Only another run's hold (32, 33) stops a start, before it writes or calls anything. A run holds
+// the lock through its last tool call and log write, not while its report or the locate dialog
+// waits; taken by another run meanwhile, it ends as a second start does.
 TEST_F(RunTest, TheLockStopsOtherStartsOnlyWhileARunWorks) {
   const std::string another =
       "Tarvic_Kit.exe is already running for this folder; nothing was done.";

@@ -107,8 +107,7 @@ class MemoryHost : public Host {
   }
   std::string LongPathName(const std::string& path) override { return path; }
   std::uint32_t HoldLockFile(const std::string& path) override {
-    if (lockRefusal == 0) lockHeld = path;
-    return lockRefusal;
+    return lockRefusal != 0 ? lockRefusal : (lockHeld = path, 0);
   }
   void ReleaseLockFile() override { lockHeld.clear(); }
   bool IsAdministrator() override { return administrator; }

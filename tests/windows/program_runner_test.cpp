@@ -75,9 +75,8 @@ TEST_CASE("child: holds child.busy" * doctest::skip()) {
 }
 
 TEST_CASE("child: leaves a child holding child.busy" * doctest::skip()) {
-  const std::wstring program = tarvic::win32::Widen(self);
-  _wspawnl(_P_NOWAIT, program.c_str(), L"child", L"--no-skip", L"\"--test-case=child: holds*\"",
-           nullptr);
+  _wspawnl(_P_NOWAIT, tarvic::win32::Widen(self).c_str(), L"child", L"--no-skip",
+           L"\"--test-case=child: holds*\"", nullptr);
   for (int i = 0; i < 200 && GetFileAttributesW(L"child.busy") == INVALID_FILE_ATTRIBUTES; ++i)
     Sleep(50);
   ExitProcess(7);

@@ -9,10 +9,9 @@ std::string ShortForm(const std::string& path) {
 
 }  // namespace
 
-// A run started by its 8.3 name, as a script may, is held in its first tool call: starts by the
-// long name change nothing and end at once; the run then ends as if alone, the tool given long
-// names. The lock file shows only during a run: one a power loss left blocks nothing, and a killed
-// run's goes with it, as does its tool.
+// A run started by its 8.3 name is held in its first call: starts by the long name change nothing,
+// and it ends as if alone, the tool given long names. The lock shows only during a run: a power
+// loss's blocks nothing, and a killed run's goes with it, as does its tool.
 TEST_CASE("one run per folder: a second start does nothing while a run registers") {
   KitFolder tools("reg tool", {});
   const std::string tool = tools.path + "ESRIRegAsm.exe", reg = " /register /tool:\"" + tool + "\"";
