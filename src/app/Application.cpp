@@ -3,7 +3,9 @@
 #include "app/Channels.h"
 #include "app/CommandLine.h"
 #include "app/ExitCodes.h"
+#include "app/RunGuard.h"
 #include "app/RunLog.h"
+#include "batch/TextLines.h"
 #include "ui/frmBatch.h"
 
 namespace tarvic {
@@ -37,6 +39,21 @@ int ShowUsage(Host& host, const CommandLine& line) {
     RunMessageBoxes(host, line.quiet).Show(text, msgbox::kInformation, "Tarvic_Kit");
   }
   return line.Bad() ? exitcode::kBadCommandLine : exitcode::kDone;
+}
+
+// A start while another run holds the folder does nothing and writes nothing; it says so on the
+// console of a quiet run, in a box at a screen.
+int AnotherRunHoldsTheFolder(Host& host, const CommandLine& line, bool noArguments) {
+  const std::string text(kAnotherRunText);
+  if (line.quiet) {
+    host.PrintToConsole(text + kCrLf);
+  } else {
+    try {
+      host.MsgBox(text, msgbox::kInformation, "Tarvic_Kit");
+    } catch (const HostFailure&) {
+    }
+  }
+  return noArguments ? exitcode::kDone : exitcode::kAnotherRun;
 }
 
 // Fixed as the command line is read: a file dialog moves the current folder later on.
@@ -104,11 +121,14 @@ int RunApplication(Host& host, Desktop& desktop) {
   const CommandLine line = ParseCommandLine(arguments);
   if (!line.quiet) desktop.TakeStarterShowCommand();
   if (line.help || line.Bad()) return ShowUsage(host, line);
+  // Held until the run's work is done: the last tool call ended, the last write of the log tried.
+  RunGuard guard(host);
+  if (!guard.Take()) return AnotherRunHoldsTheFolder(host, line, arguments.empty());
 
   RunLog log(host, LogPath(host, line));
   RunErrorSink errors(host, log, line.quiet);
   RunMessageBoxes boxes(host, line.quiet);
-  RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &desktop);
+  RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &desktop, &guard);
   frmBatch form(host, RunChannels{locate, errors, boxes}, RunOptions{line.quiet, line.toolPath});
 
   std::optional<RegistrationTally> registration;
@@ -120,6 +140,7 @@ int RunApplication(Host& host, Desktop& desktop) {
     form.Attach(nullptr);
     log.WriteReport(window.ReportText());
     registration = Register(host, line, form.Outcome(), log, nullptr, running);
+    guard.Release();
     host.PrintToConsole(log.Text());
   } else {
     MainWindowScreen* opened = nullptr;
@@ -135,11 +156,19 @@ int RunApplication(Host& host, Desktop& desktop) {
     form.Attach(&window);
     // The whole run happens before the window is first seen; reports after that (a button
     // pressed) are appended to the log as they happen.
-    form.Form_Load();
+    try {
+      form.Form_Load();
+    } catch (const AnotherRunTookOver&) {
+      desktop.WhenSessionEnds(nullptr);
+      form.Attach(nullptr);
+      return AnotherRunHoldsTheFolder(host, line, arguments.empty());
+    }
     log.WriteReport(window.ReportText());
     window.Show();
     registration = Register(host, line, form.Outcome(), log, &window, running);
     log.MarkFinal();
+    // A report left open on a desktop must not hold back the unattended runs of the folder.
+    guard.Release();
     window.RunUntilClosed();
     desktop.WhenSessionEnds(nullptr);
     form.Attach(nullptr);

@@ -36,7 +36,11 @@ void RunErrorSink::Report(const ErrorReport& report) noexcept {
 
 std::string RunLocatePrompt::AskToolLocation() {
   if (desktop_ == nullptr) return kCancelAnswer;
-  return desktop_->AskToolLocation(host_, errors_);
+  // Nobody may be there to answer: unattended runs of the folder go ahead meanwhile.
+  if (guard_ != nullptr) guard_->Release();
+  std::string answer = desktop_->AskToolLocation(host_, errors_);
+  if (guard_ != nullptr && !guard_->Take()) throw AnotherRunTookOver{};
+  return answer;
 }
 
 int RunMessageBoxes::Show(const std::string& prompt, int style, const std::string& title) {

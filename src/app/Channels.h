@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RunGuard.h"
 #include "app/RunLog.h"
 #include "batch/RunChannels.h"
 #include "host/Host.h"
@@ -23,17 +24,20 @@ class RunErrorSink : public ErrorSink {
   int count_ = 0;
 };
 
-// At a screen, the locate dialog; in a quiet run nobody is asked, as when a user gives up.
+// At a screen, the locate dialog; in a quiet run nobody is asked, as when a user gives up. The
+// run's guard is given up while the dialog is open and taken again once it has closed; when
+// another run holds it by then, this throws AnotherRunTookOver.
 class RunLocatePrompt : public LocatePrompt {
  public:
-  RunLocatePrompt(Host& host, ErrorSink& errors, Desktop* desktop)
-      : host_(host), errors_(errors), desktop_(desktop) {}
+  RunLocatePrompt(Host& host, ErrorSink& errors, Desktop* desktop, RunGuard* guard = nullptr)
+      : host_(host), errors_(errors), desktop_(desktop), guard_(guard) {}
   std::string AskToolLocation() override;
 
  private:
   Host& host_;
   ErrorSink& errors_;
   Desktop* desktop_;  // null in a quiet run
+  RunGuard* guard_;
 };
 
 // At a screen, real boxes; in a quiet run, the answer that asks nothing further.

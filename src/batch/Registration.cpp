@@ -48,7 +48,7 @@ std::string Outcome(RegistrationKind kind, const std::optional<ProgramResult>& r
     case ProgramResult::Ending::TimedOut:
       break;
   }
-  return "FAILED (no answer after 5 minutes)";
+  return "FAILED (no answer after 5 minutes; ended)";
 }
 
 // One extension's line of the section; no result means not run.
@@ -104,12 +104,13 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
       return tally;
     }
   }
+  // A program started by its 8.3 name sees its folder in that form; the tool gets long names.
+  const std::string folder = host.LongPathName(programFolder);
   for (const ExtensionEntry& entry : entries) {
     std::optional<ProgramResult> result;
     if (!stopRequested()) {
-      result =
-          host.RunProgram(toolPath, RegistrationCommandLine(kind, toolPath, programFolder, entry),
-                          programFolder, kRegistrationTimeoutMs);
+      result = host.RunProgram(toolPath, RegistrationCommandLine(kind, toolPath, folder, entry),
+                               folder, kRegistrationTimeoutMs);
     }
     if (result && result->ending == ProgramResult::Ending::Exited && result->code == 0) {
       ++tally.succeeded;

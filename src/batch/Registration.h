@@ -13,7 +13,7 @@ namespace tarvic {
 
 enum class RegistrationKind { Register, Unregister };
 
-// How long one call of the tool may take before the run gives up waiting for it.
+// How long one call of the tool may take before the run ends it.
 inline constexpr std::uint32_t kRegistrationTimeoutMs = 5 * 60 * 1000;
 
 // The tool's command line for one extension: its batch line, rebuilt from the real long paths
@@ -33,12 +33,13 @@ struct RegistrationTally {
   bool othersCanChange = false;  // others can change what it would run: nothing was run
 };
 
-// Runs the tool for each entry in turn, one call ending before the next starts, and hands the
-// section that tells the result to `append` in pieces as it grows, each starting with the line
-// break before it: its banner first, each entry's line as its call ends, the summary last. Before
-// each call it asks `stopRequested`; once that says yes, the remaining entries are not run. Without
-// an administrator's token, or when others can change the program folder, the `scannedFiles`
-// (the libraries and scripts found there) or the tool, nothing is run and the section says why.
+// Runs the tool for each entry in turn, on the long form of the program folder, one call ending
+// before the next starts (a call past its limit is ended first), and hands the section that tells
+// the result to `append` in pieces as it grows, each starting with the line break before it: its
+// banner first, each entry's line as its call ends, the summary last. Before each call it asks
+// `stopRequested`; once that says yes, the remaining entries are not run. Without an
+// administrator's token, or when others can change the program folder, the `scannedFiles` (the
+// libraries and scripts found there) or the tool, nothing is run and the section says why.
 RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
                                    const std::string& programFolder,
                                    const std::vector<std::string>& scannedFiles,

@@ -93,9 +93,23 @@ class Host {
 
   // Starts `program` with exactly `commandLine` (its own quoted path first) and no console
   // window, in `folder`, and waits for it to end, for at most `timeoutMs`, while this thread's
-  // windows go on answering. A program still running then is left to run. Never throws.
+  // windows go on answering. A program still running then is ended (TimedOut). Returns only once
+  // the program and whatever it started have exited; where the system allows, none of them
+  // outlives this process either. Never throws.
   virtual ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
                                    const std::string& folder, std::uint32_t timeoutMs) = 0;
+  // The long form of an existing path, each 8.3 name in it replaced by the name it stands for;
+  // the path itself when the system gives none. Never throws.
+  virtual std::string LongPathName(const std::string& path) = 0;
+
+  // Opens `path` as the lock file of this run: made when missing, shared with nobody, and
+  // deleted when closed, by ReleaseLockFile or by the system as the process ends, killed
+  // included. Returns 0 once held (also when already held), else the system's error number.
+  // Never throws.
+  virtual std::uint32_t HoldLockFile(const std::string& path) = 0;
+  // Closes the lock file, which goes with it; nothing when none is held.
+  virtual void ReleaseLockFile() = 0;
+
   // Whether this process holds an administrator's full token: false for a token that UAC
   // filtered. Never throws.
   virtual bool IsAdministrator() = 0;

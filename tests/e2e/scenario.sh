@@ -15,6 +15,9 @@ host_answer() {
     open) chmod 777 "$dir" ;;
     fresh) [[ "$arg" != "" && "$arg" != *..* && "$arg" != */* ]] &&
       { chattr -i "$dir" 2>/dev/null; rm -rf "$dir" && mkdir -p "$dir" && chmod 755 "$dir"; } ;;
+    # Wine keeps the 8.3 name a program is started by only from here; the exit code lands in a file.
+    start) rm -f "$TARVIC_E2E_WORK/host-exit" &&
+      { (set -f; "$wine" $arg; echo $? >"$TARVIC_E2E_WORK/host-exit") >/dev/null 2>&1 & } ;;
     shot) dir="${TARVIC_E2E_SHOTS:-$TARVIC_E2E_WORK}" &&
       mkdir -p "$dir" && import -window root "$dir/$arg.png" ;;
     *) false ;;

@@ -23,6 +23,7 @@ const std::string kUsage =
     "\r\n"
     "Exit codes, the first that applies:\r\n"
     "  87   bad command line; nothing was run\r\n"
+    "  1618 another run of this folder is in progress; nothing was done\r\n"
     "  2    ESRIRegAsm.exe not found\r\n"
     "  740  /register or /unregister without administrator rights; nothing was run\r\n"
     "  1625 /register or /unregister from files that others can change; nothing\r\n"
@@ -265,11 +266,48 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
       "  --> Well Log Viewer: FAILED (ESRIRegAsm.exe exit code 2147942414 / 0x8007000E)\r\n"
       "  --> Noise Buffer Tools: FAILED (could not start: 193 T.exe is not a valid Win32 "
       "application.)\r\n"
-      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes)\r\n"
+      "  --> Snow Depth Gridder: FAILED (no answer after 5 minutes; ended)\r\n"
       "  --> Bridge Index: FAILED (exit code unknown: 5 Access is denied.)\r\n"
       "  --> Pellmar Label Grid: FAILED (waiting failed: 6 The handle is invalid.)\r\n"
       "  --> Pipeline Valve Tools: not run\r\n\r\n2 of 10 registered.";
   EXPECT_EQ(text, kHead + lines);
+  EXPECT_EQ(host.programTimeouts, std::set<std::uint32_t>{300000});
+}
+
+// Only another run's hold (32, 33) stops a start, before it writes or calls anything. A run holds
+// the lock through its last tool call and log write, not while its report or the locate dialog
+// waits; taken by another run meanwhile, it ends as a second start does.
+TEST_F(RunTest, TheLockStopsOtherStartsOnlyWhileARunWorks) {
+  const std::string another =
+      "Tarvic_Kit.exe is already running for this folder; nothing was done.";
+  for (const auto& [refusal, exitCode] :
+       std::vector<std::pair<std::uint32_t, int>>{{32, 1618}, {33, 1618}, {5, 0}, {19, 0}}) {
+    host = MemoryHost();
+    AddRow(1);
+    host.AddFile(kFirstCandidate);
+    host.lockRefusal = refusal;
+    EXPECT_EQ(Start({"/quiet", "/register", "/log:l"}), exitCode);
+    const auto done = std::tuple(host.BatchFiles().size(), host.programCalls.size(),
+                                 host.Contents("C:\\Start\\l").empty());
+    EXPECT_EQ(done, exitCode ? std::tuple(0u, 0u, true) : std::tuple(2u, 1u, false)) << refusal;
+    EXPECT_EQ(host.console == another + kNl, exitCode != 0);
+  }
+  std::vector<std::string> held;
+  host.lockRefusal = 0;
+  host.whileProgramRuns = [&] { held.push_back(host.lockHeld); };
+  desktop.window.whileShown = [&] { held.push_back(host.lockHeld); };
+  EXPECT_EQ(Start({"/register", "/log:run.log"}), 0);
+  EXPECT_EQ(held, std::vector<std::string>({kFolder + "Tarvic_Kit.lock", ""}));
+
+  host = MemoryHost();
+  AddRow(1);
+  host.AddFile("C:\\Tools\\R.exe");
+  desktop.locateAnswers = {"C:\\Tools\\R.exe"};
+  desktop.inDialog = [&](frmFindFile&) { held.push_back(host.lockHeld), host.lockRefusal = 33; };
+  EXPECT_EQ(Start({"/log:run.log"}), 1618);
+  EXPECT_EQ(held.back(), "");
+  EXPECT_EQ(host.boxes, std::vector({"Tarvic_Kit|64|" + another}));
+  EXPECT_TRUE(host.BatchFiles().empty() && host.Contents("C:\\Start\\run.log").empty());
 }
 
 }  // namespace

@@ -37,11 +37,14 @@ class MemoryHost : public Host {
   int boxAnswer = msgbox::kAnswerOk;
   bool clipboardFails = false, hasConsole = false, openFails = false, administrator = true,
        dispatchingWhileWriting = true;
-  std::vector<std::string> programCalls;                // each as "program|folder|command line"
+  std::vector<std::string> programCalls;  // each as "program|folder|command line"
+  std::set<std::uint32_t> programTimeouts;
   std::map<std::string, ProgramResult> programAnswers;  // by a library its line names; else 0
   std::function<void()> whileProgramRuns, whileBoxShows = [] {};
   // By path, of what it names and of the name as a link ("" unreadable); else admins' only.
   std::map<std::string, std::string> descriptors, links, accountNames;  // SID -> name
+  std::string lockHeld;           // the lock file this run holds
+  std::uint32_t lockRefusal = 0;  // the error that opening it gives, 0 when it opens
 
   void AddFile(const std::string& path) { WriteBytesFile(path, ""); }
   std::string Contents(const std::string& path) { return Find(path) ? *Find(path) : ""; }
@@ -98,13 +101,19 @@ class MemoryHost : public Host {
     return hasConsole;
   }
   ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
-                           const std::string& folder, std::uint32_t) override {
+                           const std::string& folder, std::uint32_t timeoutMs) override {
     programCalls.push_back(program + "|" + folder + "|" + commandLine);
+    programTimeouts.insert(timeoutMs);
     if (whileProgramRuns) whileProgramRuns();
     for (const auto& [library, answer] : programAnswers)
       if (commandLine.find("\\" + library + "\"") != std::string::npos) return answer;
     return {};
   }
+  std::string LongPathName(const std::string& path) override { return path; }
+  std::uint32_t HoldLockFile(const std::string& path) override {
+    return lockRefusal != 0 ? lockRefusal : (lockHeld = path, 0);
+  }
+  void ReleaseLockFile() override { lockHeld.clear(); }
   bool IsAdministrator() override { return administrator; }
   void StopDispatchingWhileWriting() override { dispatchingWhileWriting = false; }
   std::string OwnerAndDacl(const std::string& path) override {

@@ -1,4 +1,7 @@
 #include "TestFiles.h"
+
+#include <process.h>
+
 #include "host/win32/MessagePump.h"
 #include "host/win32/ProcessStart.h"
 #include "host/win32/Utf16.h"
@@ -23,21 +26,37 @@ TEST_CASE(
   }
 }
 
+namespace {
+
+const std::string self = [] {  // these tests' own program, run again as the children below
+  wchar_t path[MAX_PATH] = {};
+  return Narrow(std::wstring(path, GetModuleFileNameW(nullptr, path, MAX_PATH)));
+}();
+
+ProgramResult RunChild(const TempFolder& folder, const char* name, DWORD timeoutMs) {
+  return tarvic::win32::Win32Host().RunProgram(
+      self, "\"" + self + "\" --no-skip --test-case=\"child: " + name + "\"", Narrow(folder / L""),
+      timeoutMs);
+}
+
+// Made by a child in the folder it was started in, and held by nobody any more.
+bool MadeAndLetGo(const std::wstring& path) {
+  const HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  return file != INVALID_HANDLE_VALUE && CloseHandle(file);
+}
+
+}  // namespace
+
 // The arguments and exit codes of a program the host starts: the e2e tests, with the stand-in.
-TEST_CASE("A program still running at the time limit is left running; windows answered meanwhile") {
+// When the host returns, the call has ended with whatever it started, so the next cannot overlap.
+TEST_CASE(
+    "A call past its time limit is ended before the host returns; windows answered meanwhile") {
   TempFolder temp;
-  wchar_t selfPath[MAX_PATH] = {};  // these tests' own program, run again as the child below
-  const std::string self =
-      Narrow(std::wstring(selfPath, GetModuleFileNameW(nullptr, selfPath, MAX_PATH)));
   const HWND edit = CreateWindowW(L"EDIT", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   PostMessageW(edit, WM_CHAR, L'x', 0);
   PostQuitMessage(3);
-
-  const DWORD start = GetTickCount();
-  const ProgramResult result = tarvic::win32::Win32Host().RunProgram(
-      self, "\"" + self + "\" --no-skip --test-case=child*", Narrow(temp / L""), 300);
-  CHECK(GetTickCount() - start < 2500);
-  CHECK(result.ending == ProgramResult::Ending::TimedOut);
+  CHECK(RunChild(temp, "holds child.busy", 3000).ending == ProgramResult::Ending::TimedOut);
   CHECK(GetWindowTextLengthW(edit) == 1);  // the key posted to it was dispatched
   MSG message;  // the quit request is still there for the program's own loop
   CHECK((PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && message.wParam == 3));
@@ -47,18 +66,26 @@ TEST_CASE("A program still running at the time limit is left running; windows an
   DWORD error = 0;  // a handle that cannot be waited for is told apart from a time-out
   CHECK(tarvic::win32::WaitDispatchingMessages(closed, 100, error) == WAIT_FAILED);
   CHECK(error == ERROR_INVALID_HANDLE);
+  CHECK(MadeAndLetGo(temp / L"child.busy"));
 
-  bool ended = false;
-  for (int i = 0; i < 100 && !ended; ++i, Sleep(100)) {
-    ended = GetFileAttributesW((temp / L"child.end").c_str()) != INVALID_FILE_ATTRIBUTES;
-  }
-  CHECK(ended);  // and in the folder it was started in
+  DeleteFileW((temp / L"child.busy").c_str());
+  const ProgramResult result = RunChild(temp, "leaves a child holding child.busy", 20000);
+  CHECK((result.ending == ProgramResult::Ending::Exited && result.code == 7));
+  CHECK(MadeAndLetGo(temp / L"child.busy"));
 }
 
-// Started by the test above only: lives past its time limit, then leaves a mark where it runs.
-TEST_CASE("child: sleeps three seconds, then writes child.end" * doctest::skip()) {
-  Sleep(3000);
-  CloseHandle(CreateFileW(L"child.end", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+// Started by the test above only.
+TEST_CASE("child: holds child.busy" * doctest::skip()) {
+  CreateFileW(L"child.busy", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  Sleep(20000);
+}
+
+TEST_CASE("child: leaves a child holding child.busy" * doctest::skip()) {
+  _wspawnl(_P_NOWAIT, tarvic::win32::Widen(self).c_str(), L"child", L"--no-skip",
+           L"\"--test-case=child: holds*\"", nullptr);
+  for (int i = 0; i < 200 && GetFileAttributesW(L"child.busy") == INVALID_FILE_ATTRIBUTES; ++i)
+    Sleep(50);
+  ExitProcess(7);
 }
 
 TEST_CASE("Start-up keeps the error mode's flags and silences failing drive probes") {

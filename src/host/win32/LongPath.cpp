@@ -49,4 +49,19 @@ std::wstring WithoutDevicePrefix(const std::wstring& path) {
   return path;
 }
 
+std::wstring LongPathOf(const std::wstring& path) {
+  const std::wstring asked = ForFileApi(path);
+  std::wstring longPath(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetLongPathNameW(asked.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    if (length == 0) return path;
+    if (length < longPath.size()) {
+      longPath.resize(length);
+      return WithoutDevicePrefix(longPath);
+    }
+    longPath.resize(length);  // too small: `length` is the size needed, terminator included
+  }
+}
+
 }  // namespace tarvic::win32

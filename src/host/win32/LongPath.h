@@ -17,4 +17,8 @@ std::wstring FullPath(const std::wstring& path);
 // The path without a \\?\ or \\?\UNC\ prefix, as users write it.
 std::wstring WithoutDevicePrefix(const std::wstring& path);
 
+// An existing path with each 8.3 name in it replaced by its long name, which is how a program
+// started by its short name sees its own folder; the path itself when the system gives none.
+std::wstring LongPathOf(const std::wstring& path);
+
 }  // namespace tarvic::win32

@@ -8,7 +8,8 @@
 
 namespace tarvic::win32 {
 
-// Host::RunProgram on CreateProcessW: no cmd in between, no console window.
+// Host::RunProgram on CreateProcessW: no cmd in between, no console window, and the program with
+// whatever it starts in a job of their own, which is ended when the call is over.
 ProgramResult RunProgramAndWait(const std::wstring& program, const std::wstring& commandLine,
                                 const std::wstring& folder, DWORD timeoutMs);
 

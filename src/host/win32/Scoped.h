@@ -4,8 +4,9 @@
 
 #include <utility>
 
-// Owners of Win32 resources (files, global memory, DCs, GDI objects), shared by the host and the
-// windows: each destructor gives its resource back, so that no failure path leaks one.
+// Owners of Win32 resources (files, kernel objects, memory blocks, SIDs, DCs, GDI objects), shared
+// by the host and the windows: each destructor gives its resource back, so that no failure path
+// leaks one.
 namespace tarvic::win32 {
 
 class ScopedFile {
@@ -35,6 +36,47 @@ class ScopedFile {
 
  private:
   HANDLE handle_;
+};
+
+// A process, thread or job handle: calls that make these answer NULL on failure, not
+// INVALID_HANDLE_VALUE.
+class ScopedHandle {
+ public:
+  explicit ScopedHandle(HANDLE handle = nullptr) : handle_(handle) {}
+  ScopedHandle(ScopedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+    if (this != &other) {
+      if (handle_ != nullptr) CloseHandle(handle_);
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+  ~ScopedHandle() {
+    if (handle_ != nullptr) CloseHandle(handle_);
+  }
+  HANDLE Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+
+ private:
+  HANDLE handle_;
+};
+
+// A SID from AllocateAndInitializeSid.
+class ScopedSid {
+ public:
+  ScopedSid() = default;
+  ScopedSid(const ScopedSid&) = delete;
+  ScopedSid& operator=(const ScopedSid&) = delete;
+  ~ScopedSid() {
+    if (sid_ != nullptr) FreeSid(sid_);
+  }
+  PSID Get() const { return sid_; }
+  PSID* Receive() { return &sid_; }
+
+ private:
+  PSID sid_ = nullptr;
 };
 
 // A block the system allocated with LocalAlloc for the caller (a security descriptor, a SID, a

@@ -156,6 +156,32 @@ ProgramResult Win32Host::RunProgram(const std::string& program, const std::strin
   return RunProgramAndWait(Widen(program), Widen(commandLine), Widen(folder), timeoutMs);
 }
 
+std::string Win32Host::LongPathName(const std::string& path) {
+  return Narrow(LongPathOf(Widen(path)));
+}
+
+// One run per program folder. While the lock file is open without sharing, the file system
+// refuses every other open of it (32), and it judges the file, not the path that led to it: so
+// the lock holds across sessions and user accounts, and however the folder is reached, by a
+// mapped letter or a UNC path, by its 8.3 name or through a junction. On a share the server
+// enforces it, across machines too. The file goes when its handle closes, also when the process
+// is killed; one left by a power loss is held by nobody and simply opened again (OPEN_ALWAYS,
+// never CREATE_ALWAYS). With OPEN_REPARSE_POINT a link at that name is opened, and deleted, as
+// itself: an elevated run never deletes the target that a user's link points to.
+std::uint32_t Win32Host::HoldLockFile(const std::string& path) {
+  if (lock_) return 0;
+  const HANDLE file =
+      CreateFileW(ForFileApi(Widen(path)).c_str(), DELETE, 0, nullptr, OPEN_ALWAYS,
+                  FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  lock_.emplace(file);
+  return 0;
+}
+
+void Win32Host::ReleaseLockFile() {
+  lock_.reset();
+}
+
 bool Win32Host::IsAdministrator() {
   return HasAdministratorToken();
 }

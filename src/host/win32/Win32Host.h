@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/Host.h"
 #include "host/win32/DirListing.h"
 #include "host/win32/FileWrite.h"
+#include "host/win32/Scoped.h"
 
 namespace tarvic::win32 {
 
@@ -33,6 +35,9 @@ class Win32Host : public Host {
   bool PrintToConsole(const std::string& text) override;
   ProgramResult RunProgram(const std::string& program, const std::string& commandLine,
                            const std::string& folder, std::uint32_t timeoutMs) override;
+  std::string LongPathName(const std::string& path) override;
+  std::uint32_t HoldLockFile(const std::string& path) override;
+  void ReleaseLockFile() override;
   bool IsAdministrator() override;
   void StopDispatchingWhileWriting() override { whileWriteWaits_ = WhileWaiting::DispatchNothing; }
   std::string OwnerAndDacl(const std::string& path) override;
@@ -44,6 +49,7 @@ class Win32Host : public Host {
   DirListing listing_;
   // The one place that decides whether a log write that must wait answers the windows meanwhile.
   WhileWaiting whileWriteWaits_ = WhileWaiting::DispatchMessages;
+  std::optional<ScopedFile> lock_;
 };
 
 // The folder part of a module's full path: no trailing backslash except at a drive root, and
