@@ -1,14 +1,5 @@
 #include "Kit.h"
 
-namespace {
-
-std::string ShortForm(const std::string& path) {
-  wchar_t form[MAX_PATH] = {};
-  return Narrow(std::wstring(form, GetShortPathNameW(Wide(path).c_str(), form, MAX_PATH)));
-}
-
-}  // namespace
-
 // A run started by its 8.3 name is held in its first call: starts by the long name change nothing,
 // and it ends as if alone, the tool given long names. The lock shows only during a run: a power
 // loss's blocks nothing, and a killed run's goes with it, as does its tool.

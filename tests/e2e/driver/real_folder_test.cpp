@@ -21,14 +21,16 @@ TEST_CASE("an unwritable program folder: one error report per entry and nothing 
   }
 }
 
-// The batch files are the product: run by cmd from folders named with cmd's special characters
-// (outside the OEM code page: by 8.3 form). A quiet run's /s is the native tests' to pin.
+// The batch files are the product: run by cmd from folders named with cmd's special characters.
+// The OEM code page holds é and Ω, not the snowman: there, cmd gets the 8.3 form of each path.
+// A quiet run's /s is the native tests' to pin.
 TEST_CASE("batch files run by cmd hand over the exact arguments") {
   KitFolder tools("Tool 50% & (Co) caf\xC3\xA9", {});
   const std::string typed = tools.path + "ESRIRegAsm.exe";  // its case as typed: native tests
   WriteBytes(typed, FileText(kStandinExe));
-  for (const std::string name :
-       {"Kit (x86) & R^D 100% caf\xC3\xA9", "Kit \xE2\x98\x83 \xCE\xA9 ^&"}) {
+  for (const auto& [name, shortForms] :
+       {std::pair<std::string, bool>{"Kit (x86) & R^D 100% caf\xC3\xA9", false},
+        {"Kit \xE2\x98\x83 \xCE\xA9 ^&", true}}) {
     CAPTURE(name);
     KitFolder kit(name);
     App app(kit.Exe(), "/log:run.log");
@@ -38,6 +40,13 @@ TEST_CASE("batch files run by cmd hand over the exact arguments") {
     CHECK(FileText(kit.path + "run.log") ==
           "\xEF\xBB\xBF" + ItemText(main, IDC_TXTREPORT) + "\r\n");
     CloseExpectingExit0(app, main);
-    CHECK(ToolCallsOfBatchFiles(kit.path, tools.path) == ExpectedToolCalls(typed, kit));
+    for (const char* kind : {"Register_*.bat", "Unregister_*.bat"}) {
+      for (const auto& [bat, bytes] : FilesIn(kit.path, kind))
+        CHECK(App("cmd.exe", "/c " + bat, kit.path).WaitExit(20000) == 0);
+    }
+    const std::string dll = kit.path + "ParcelNum.dll", reg = kit.path + "ParcelNum.reg";
+    const std::string call = typed + "|/p:Desktop|", given = shortForms ? ShortForm(dll) : dll;
+    CHECK(ToolCalls(tools.path) == call + given + "|/f:" + (shortForms ? ShortForm(reg) : reg) +
+                                       "\n" + call + "/u|" + given + "\n");
   }
 }
