@@ -31,13 +31,13 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
                const std::string& folder = "", int show = -1, DWORD flags = 0) {
-    std::wstring line = Wide("\"" + exe + "\" " + arguments);
+    std::wstring line = Widen("\"" + exe + "\" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = show < 0 ? 0 : STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
     CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                   Wide(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
+                   Widen(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
                    &startup, &info);
   }
   App(const App&) = delete;
@@ -81,7 +81,7 @@ inline void Click(HWND parent, int id) {
 }
 
 inline void Type(HWND edit, const std::string& text) {
-  for (wchar_t c : Wide(text)) SendWithin(edit, WM_CHAR, c, 1);
+  for (wchar_t c : Widen(text)) SendWithin(edit, WM_CHAR, c, 1);
 }
 
 // The clipboard's text once it has any, within `waitMs`; the program may hold it a moment.

@@ -14,10 +14,10 @@ inline const std::string kStandinExe = FromScript("TARVIC_E2E_STANDIN");  // log
 // Asks the test script for what only the Unix side can do ("fresh", "lock", "shot").
 inline bool AskHost(const std::string& request) {
   const std::string work = FromScript("TARVIC_E2E_WORK") + "\\host-";
-  DeleteFileW(Wide(work + "reply").c_str());
+  DeleteFileW(Widen(work + "reply").c_str());
   // Written aside and renamed, so the script never reads half a request.
   WriteBytes(work + "request.new", request + "\n");
-  MoveFileW(Wide(work + "request.new").c_str(), Wide(work + "request").c_str());
+  MoveFileW(Widen(work + "request.new").c_str(), Widen(work + "request").c_str());
   std::string reply;
   PollUntil(180000, [&] {
     reply = FileText(work + "reply");
@@ -75,7 +75,7 @@ inline void CloseExpectingExit0(App& app, HWND main) {
 // The calls the stand-in in toolFolder logged since the last look, each as "TOOL|ARG|ARG...".
 inline std::string ToolCalls(const std::string& toolFolder) {
   const std::string calls = FileText(toolFolder + "ESRIRegAsm.log");
-  DeleteFileW(Wide(toolFolder + "ESRIRegAsm.log").c_str());
+  DeleteFileW(Widen(toolFolder + "ESRIRegAsm.log").c_str());
   return calls.starts_with("<no file") ? "" : calls;
 }
 
@@ -93,5 +93,5 @@ inline long ExitCodeUnseen(App& app) {
 // The 8.3 form of an existing path, all of whose names have one.
 inline std::string ShortForm(const std::string& path) {
   wchar_t form[MAX_PATH] = {};
-  return Narrow(std::wstring(form, GetShortPathNameW(Wide(path).c_str(), form, MAX_PATH)));
+  return Narrow(std::wstring(form, GetShortPathNameW(Widen(path).c_str(), form, MAX_PATH)));
 }

@@ -22,7 +22,7 @@ TEST_CASE("one run per folder: a second start does nothing while a run registers
   REQUIRE(inFirstCall());
   CHECK(locked());
   for (const auto& [name, bytes] : FilesIn(kit.path, "*.bat"))
-    DeleteFileW(Wide(kit.path + name).c_str());
+    DeleteFileW(Widen(kit.path + name).c_str());
 
   App quiet(kit.Exe(), "/quiet /log:second.log" + reg);
   CHECK(ExitCodeUnseen(quiet) == 1618);
@@ -35,7 +35,7 @@ TEST_CASE("one run per folder: a second start does nothing while a run registers
   CHECK(windowed.WaitExit() == 0);
   CHECK((FilesIn(kit.path, "*.bat").empty() && FilesIn(kit.path, "second.log").empty()));
 
-  DeleteFileW(Wide(hold).c_str());
+  DeleteFileW(Widen(hold).c_str());
   CHECK(PollUntil(20000, [&] { return FileText(exit + "\\host-exit") == "0\n"; }));
   const std::string at = ShortForm(tool) + "|/p:Desktop|" + kit.path;
   CHECK(ToolCalls(tools.path) == at + "ParcelNum.dll|/f:" + kit.path + "ParcelNum.reg|/s\n" + at +
@@ -48,6 +48,6 @@ TEST_CASE("one run per folder: a second start does nothing while a run registers
   REQUIRE(inFirstCall());
   TerminateProcess(killed.info.hProcess, 1);
   // A program's file cannot be deleted while it runs.
-  CHECK(PollUntil(5000, [&] { return !locked() && DeleteFileW(Wide(tool).c_str()); }));
-  DeleteFileW(Wide(hold).c_str());
+  CHECK(PollUntil(5000, [&] { return !locked() && DeleteFileW(Widen(tool).c_str()); }));
+  DeleteFileW(Widen(hold).c_str());
 }

@@ -46,7 +46,7 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
     KitFolder kit(name, {"ParcelNum", "PointImport"});
     if (run.failing) WriteBytes(kit.path + run.failing + ".code", "2147942414");
     if (run.ask) REQUIRE(AskHost(run.ask + (" " + name)));
-    DeleteFileW(Wide(logFile).c_str());
+    DeleteFileW(Widen(logFile).c_str());
     App app(kit.Exe(), run.arguments + " /quiet", "", -1, DETACHED_PROCESS);
     CHECK(ExitCodeUnseen(app) == run.exitCode);
     CHECK(ToolCalls(tools.path) == run.calls);
@@ -73,7 +73,7 @@ TEST_CASE("registration: the window shows each line as it comes and Close stops 
   }));
   Press(main, IDC_CMDCLOSE);
   CHECK(app.WaitExit(500) == -1);  // the held call is still running
-  DeleteFileW(Wide(hold).c_str());
+  DeleteFileW(Widen(hold).c_str());
   CHECK(app.WaitExit(20000) == 1603);
   CHECK(ToolCalls(tools.path).find("WellLogs") == std::string::npos);
   CHECK(FileText(kit.path + "reg.log")
