@@ -3,6 +3,8 @@
 // The program's windows, worked through messages; every wait has a limit, so nothing stalls.
 #include <windows.h>
 
+#include <vector>
+
 #include "Files.h"
 
 inline const wchar_t* const kDialogClass = L"#32770";  // message boxes, the file-open dialog
@@ -16,12 +18,21 @@ bool PollUntil(int timeoutMs, Done done) {
   return true;
 }
 
-inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
+// The process's top-level windows of the class (any class when null), hidden ones too.
+inline std::vector<HWND> WindowsOf(DWORD pid, const wchar_t* windowClass = nullptr) {
+  std::vector<HWND> windows;
   for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
        w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner == pid && IsWindowVisible(w)) return w;
+    if (owner == pid) windows.push_back(w);
+  }
+  return windows;
+}
+
+inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
+  for (HWND w : WindowsOf(pid, windowClass)) {
+    if (IsWindowVisible(w)) return w;
   }
   return nullptr;
 }
