@@ -89,7 +89,7 @@ static DWORD WINAPI CloseSoon(void* file) {
 }
 
 // A viewer that shares the log for reading only is waited out, about a second at most, while
-// this thread's windows answer. (One that lets others write is no obstacle: the e2e runs.)
+// this thread's windows answer. One that lets others write, as CMTrace does, is no obstacle.
 TEST_CASE("A log viewer that lets nobody write is waited out") {
   TempFolder folder;
   tarvic::win32::Win32Host host;
@@ -98,11 +98,13 @@ TEST_CASE("A log viewer that lets nobody write is waited out") {
     return CreateFileW(log.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
   };
   CHECK_NOTHROW(host.WriteBytesFile(Narrow(log), "bc"));
+  const HANDLE follower = viewer(FILE_SHARE_READ | FILE_SHARE_WRITE);
   const HWND edit = CreateWindowW(L"EDIT", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
   PostMessageW(edit, WM_CHAR, L'x', 0);
   CloseHandle(CreateThread(nullptr, 0, CloseSoon, viewer(FILE_SHARE_READ), 0, nullptr));
   CHECK_NOTHROW(host.AppendBytesFile(Narrow(log), "d"));
   CHECK(ReadBytes(log) == "bcd");
+  CloseHandle(follower);
   CHECK(GetWindowTextLengthW(edit) == 1);
   DestroyWindow(edit);
 

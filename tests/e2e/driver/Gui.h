@@ -3,6 +3,8 @@
 // The program's windows, worked through messages; every wait has a limit, so nothing stalls.
 #include <windows.h>
 
+#include <vector>
+
 #include "Files.h"
 
 inline const wchar_t* const kDialogClass = L"#32770";  // message boxes, the file-open dialog
@@ -16,12 +18,21 @@ bool PollUntil(int timeoutMs, Done done) {
   return true;
 }
 
-inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
+// The process's top-level windows of the class (any class when null), hidden ones too.
+inline std::vector<HWND> WindowsOf(DWORD pid, const wchar_t* windowClass = nullptr) {
+  std::vector<HWND> windows;
   for (HWND w = FindWindowExW(nullptr, nullptr, windowClass, nullptr); w;
        w = FindWindowExW(nullptr, w, windowClass, nullptr)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
-    if (owner == pid && IsWindowVisible(w)) return w;
+    if (owner == pid) windows.push_back(w);
+  }
+  return windows;
+}
+
+inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
+  for (HWND w : WindowsOf(pid, windowClass)) {
+    if (IsWindowVisible(w)) return w;
   }
   return nullptr;
 }
@@ -31,13 +42,13 @@ inline HWND VisibleWindow(DWORD pid, const wchar_t* windowClass = nullptr) {
 struct App {
   explicit App(const std::string& exe, const std::string& arguments = "",
                const std::string& folder = "", int show = -1, DWORD flags = 0) {
-    std::wstring line = Wide("\"" + exe + "\" " + arguments);
+    std::wstring line = Widen("\"" + exe + "\" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = show < 0 ? 0 : STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(show);
     CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                   Wide(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
+                   Widen(folder.empty() ? exe.substr(0, exe.find_last_of('\\')) : folder).c_str(),
                    &startup, &info);
   }
   App(const App&) = delete;
@@ -81,7 +92,7 @@ inline void Click(HWND parent, int id) {
 }
 
 inline void Type(HWND edit, const std::string& text) {
-  for (wchar_t c : Wide(text)) SendWithin(edit, WM_CHAR, c, 1);
+  for (wchar_t c : Widen(text)) SendWithin(edit, WM_CHAR, c, 1);
 }
 
 // The clipboard's text once it has any, within `waitMs`; the program may hold it a moment.

@@ -14,10 +14,10 @@ inline const std::string kStandinExe = FromScript("TARVIC_E2E_STANDIN");  // log
 // Asks the test script for what only the Unix side can do ("fresh", "lock", "shot").
 inline bool AskHost(const std::string& request) {
   const std::string work = FromScript("TARVIC_E2E_WORK") + "\\host-";
-  DeleteFileW(Wide(work + "reply").c_str());
+  DeleteFileW(Widen(work + "reply").c_str());
   // Written aside and renamed, so the script never reads half a request.
   WriteBytes(work + "request.new", request + "\n");
-  MoveFileW(Wide(work + "request.new").c_str(), Wide(work + "request").c_str());
+  MoveFileW(Widen(work + "request.new").c_str(), Widen(work + "request").c_str());
   std::string reply;
   PollUntil(180000, [&] {
     reply = FileText(work + "reply");
@@ -75,19 +75,8 @@ inline void CloseExpectingExit0(App& app, HWND main) {
 // The calls the stand-in in toolFolder logged since the last look, each as "TOOL|ARG|ARG...".
 inline std::string ToolCalls(const std::string& toolFolder) {
   const std::string calls = FileText(toolFolder + "ESRIRegAsm.log");
-  DeleteFileW(Wide(toolFolder + "ESRIRegAsm.log").c_str());
+  DeleteFileW(Widen(toolFolder + "ESRIRegAsm.log").c_str());
   return calls.starts_with("<no file") ? "" : calls;
-}
-
-// Runs a folder's batch files through cmd as the user will; returns what the stand-in logged.
-inline std::string ToolCallsOfBatchFiles(const std::string& folder, const std::string& toolFolder) {
-  ToolCalls(toolFolder);
-  for (const char* kind : {"Register_*.bat", "Unregister_*.bat"}) {
-    for (const auto& [name, bytes] : FilesIn(folder, kind)) {
-      CHECK(App("cmd.exe", "/c " + name, folder).WaitExit(20000) == 0);
-    }
-  }
-  return ToolCalls(toolFolder);
 }
 
 // Nobody is at the screen of a quiet run: it must show no window at any moment, so watch all along.
@@ -101,19 +90,8 @@ inline long ExitCodeUnseen(App& app) {
   return app.WaitExit(0);
 }
 
-// cmd reads a batch file in the OEM code page: a path that does not fit there goes by its 8.3 name.
-inline std::string CmdForm(const std::string& path) {
-  BOOL lost = FALSE;
-  WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, Wide(path).c_str(), -1, nullptr, 0, nullptr,
-                      &lost);
-  wchar_t shortPath[MAX_PATH * 2] = {};
-  if (!lost || !GetShortPathNameW(Wide(path).c_str(), shortPath, MAX_PATH * 2)) return path;
-  return Narrow(shortPath);
-}
-
-// What the stand-in logs when the ParcelNum row's two batch files run.
-inline std::string ExpectedToolCalls(const std::string& tool, const KitFolder& kit) {
-  const std::string t = CmdForm(tool), dll = CmdForm(kit.path + "ParcelNum.dll");
-  return t + "|/p:Desktop|" + dll + "|/f:" + CmdForm(kit.path + "ParcelNum.reg") + "\n" + t +
-         "|/p:Desktop|/u|" + dll + "\n";
+// The 8.3 form of an existing path, all of whose names have one.
+inline std::string ShortForm(const std::string& path) {
+  wchar_t form[MAX_PATH] = {};
+  return Narrow(std::wstring(form, GetShortPathNameW(Widen(path).c_str(), form, MAX_PATH)));
 }

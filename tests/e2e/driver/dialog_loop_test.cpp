@@ -4,7 +4,7 @@
 
 // Started from another folder with a relative log, the file dialog's last-folder memory cleared:
 // it opens in the program folder by itself. Browse moves the current folder, yet the log lands
-// where the run started: the native tests fix the path at start, the Win32 ones resolve it.
+// where the run started: resolved against the start folder, which the native tests fix at start.
 TEST_CASE("locate dialog: retry then browse; the log lands where the run started") {
   KitFolder here("log start", {});
   KitFolder kit("dialog-loop");

@@ -1,7 +1,5 @@
 #include <doctest.h>
 
-#include <vector>
-
 #include "Kit.h"
 
 // As Windows signs out: every top-level window is asked, then told, and the process may be ended
@@ -10,13 +8,7 @@ TEST_CASE("desktop: a sign-out during the dialog leaves the log") {
   KitFolder kit("sign-out");
   App app(kit.Exe(), "/log:run.log");
   Shown(app, TARVIC_FINDFILE_CLASS);
-  std::vector<HWND> windows;  // top-level ones, hidden ones too
-  for (HWND w = FindWindowExW(nullptr, nullptr, nullptr, nullptr); w;
-       w = FindWindowExW(nullptr, w, nullptr, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == app.info.dwProcessId) windows.push_back(w);
-  }
+  const std::vector<HWND> windows = WindowsOf(app.info.dwProcessId);
   REQUIRE(windows.size() >= 2);  // the dialog and the hidden main window
   for (HWND w : windows) CHECK(SendWithin(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF) == TRUE);
   for (HWND w : windows) SendWithin(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);

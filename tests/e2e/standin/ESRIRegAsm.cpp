@@ -21,12 +21,8 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::wstring item = argv[i], name = item.substr(item.rfind(L'\\') + 1);
     while (GetFileAttributesW((name + L".hold").c_str()) != INVALID_FILE_ATTRIBUTES) Sleep(50);
-    if (FILE* answer = _wfopen((name + L".code").c_str(), L"rb")) {
-      char text[32] = {};
-      std::fread(text, 1, sizeof text - 1, answer);
-      code = std::strtoul(text, nullptr, 0);
-      std::fclose(answer);
-    }
+    const std::string answer = FileText(Narrow(name + L".code"));
+    if (!answer.starts_with("<no file")) code = std::strtoul(answer.c_str(), nullptr, 0);
   }
   return static_cast<int>(code);
 }
