@@ -105,4 +105,13 @@ class RunTest : public ::testing::Test {
   frmBatch form{host, screen.channels};
 };
 
+// The suites, by what their tests promise; each starts the program as RunTest sets it up.
+struct CommandLineRun : RunTest {};   // the usage, and what a bad line does
+struct LogAndExitCode : RunTest {};   // what the log holds and the run ends with
+struct BatchFileRun : RunTest {};     // the batch files and the report that lists them
+struct RegistrationRun : RunTest {};  // the tool's calls, and when none is made
+struct LocateRun : RunTest {};        // finding the tool when it is not at a fixed place
+struct OneRunPerFolder : RunTest {};  // the lock a run holds on its folder
+struct SessionEndRun : RunTest {};    // a sign-out or shutdown during the run
+
 }  // namespace tarvic::test

@@ -67,12 +67,12 @@ TEST(CommandLine, SwitchesAreCaseInsensitiveAndAnythingElseIsBad) {
            {{"/log"}, "bad:/log"},
            {{"/quiet:yes"}, "bad:/quiet:yes"},
            {{""}, "bad:\"\""}}) {
-    EXPECT_EQ(Parsed(arguments), expected);
+    EXPECT_EQ(Parsed(arguments), expected) << arguments.front();
   }
 }
 
 // The usage goes to the console when there is one, else to a box, but never a box when quiet.
-TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
+TEST_F(CommandLineRun, UsageGoesToTheConsoleOrABox) {
   int taken = 0;  // before the box; a quiet run takes nothing, as it shows nothing
   desktop.takingShowCommand = [&] { taken += host.boxes.empty() ? 1 : 100; };
   for (const auto& [arguments, console, exitCode, shown] :
@@ -88,7 +88,7 @@ TEST_F(RunTest, UsageGoesToTheConsoleOrABox) {
   EXPECT_EQ(taken, 2);
 }
 
-TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
+TEST_F(LogAndExitCode, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
   AddRow(1);
   host.clipboard = "kept";
   host.WriteBytesFile("C:\\Start\\run.log", std::string(100000, 'x'));  // replaced whole
@@ -110,7 +110,7 @@ TEST_F(RunTest, QuietRunWritesSilentLinesAndTheLogAndShowsNothing) {
 // Every report reaches the log and the exit code, wherever it is raised: in the load handler,
 // in the locate dialog, or by a button pressed once the window shows, which is appended. The
 // log's path was fixed before the dialog moved the current folder.
-TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
+TEST_F(LogAndExitCode, WindowedLogHoldsEveryReportFromEachSource) {
   const std::string copyFailed = Report("cmdCopy_Click Error in frmBatch Line : 20",
                                         "521\r\nDescription: Can't open Clipboard", false);
   AddRow(1);
@@ -147,7 +147,7 @@ TEST_F(RunTest, WindowedLogHoldsEveryReportFromEachSource) {
 }
 
 // Before any window of ours exists: the log is written, then the box that always told it shows.
-TEST_F(RunTest, AMainWindowThatCannotBeCreatedIsAFailureLoggedBeforeItsBox) {
+TEST_F(LogAndExitCode, AMainWindowThatCannotBeCreatedIsAFailureLoggedBeforeItsBox) {
   const std::string why = "Can't create a window: no more handles", log = "C:\\Start\\run.log";
   desktop.openFails = true;
   host.WriteBytesFile(log, "older");
@@ -163,7 +163,7 @@ TEST_F(RunTest, AMainWindowThatCannotBeCreatedIsAFailureLoggedBeforeItsBox) {
 }
 
 // A file that refuses the log for a while gets all it missed with the next piece.
-TEST_F(RunTest, LogTextRefusedIsWrittenWithTheNextPiece) {
+TEST_F(LogAndExitCode, LogTextRefusedIsWrittenWithTheNextPiece) {
   AddRow(1);
   host.locked = {"C:\\Start\\run.log"};  // while the report is written
   host.whileProgramRuns = [&] { host.locked.clear(); };
@@ -175,40 +175,53 @@ TEST_F(RunTest, LogTextRefusedIsWrittenWithTheNextPiece) {
   EXPECT_EQ(host.Contents("C:\\Start\\run.log"), kBom + desktop.window.reportText + kNl);
 }
 
-// The whole order, 87 > 2 > 740 > 1625 > 3 > 1603 > 4 > 1 > 0: each row also meets every condition
-// after its own. The trapped failure is the second row's batch file, which cannot be written.
-TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
+// The whole order, 87 > 1618 > 2 > 740 > 1625 > 3 > 1603 > 4 > 1 > 0: each row also meets every
+// condition after its own. The trapped failure is the second row's batch file, which cannot be
+// written.
+TEST_F(LogAndExitCode, ExitCodeTakesTheFirstThatApplies) {
+  // What each row is given (held: another run holds the folder); kLater: what 3, 1603 and 4 need.
+  enum : unsigned { kRow = 1, kTool = 2, kAdmin = 4, kUnsafe = 8, kTrapped = 16, kFails = 32 };
+  enum : unsigned { kLockedLog = 64, kHeld = 128, kLater = kRow | kTrapped | kFails | kLockedLog };
   const std::vector<std::string> reg = {"/quiet", "/register", "/log:l"};
-  for (const auto& [arguments, given, exitCode] :
-       std::vector<std::tuple<std::vector<std::string>, std::string, int>>{
-           {{"/quiet", "/register", "/x", "/log:l"}, "row trapped fails lockedLog", 87},
-           {reg, "row trapped fails lockedLog", 2},
-           {{"/quiet", "/tool:C:\\Tools\\"}, "row tool admin", 2},
-           {reg, "row tool unsafe trapped fails lockedLog", 740},
-           {reg, "row tool admin unsafe trapped fails lockedLog", 1625},
-           {reg, "tool", 1},  // nothing to register: no refusal
-           {reg, "row tool admin trapped fails lockedLog", 3},
-           {reg, "row tool admin fails lockedLog", 1603},
-           {{"/quiet", "/log:l"}, "tool admin lockedLog", 4},
-           {{"/quiet"}, "tool admin", 1},
-           {{"/quiet", "/tool:C:\\Tools\\R.exe"}, "row admin", 0},
-           {{"/log:l"}, "row tool admin", 0},
-           {{}, "tool admin", 0}}) {
-    const auto has = [&given](const char* what) { return given.find(what) != std::string::npos; };
+  const std::vector<std::string> bad = {"/quiet", "/register", "/x", "/log:l"};
+  struct Case {
+    const char* wins;
+    std::vector<std::string> arguments;
+    unsigned given;
+    int exitCode;
+  };
+  for (const auto& [wins, arguments, given, exitCode] : std::vector<Case>{
+           {"bad line", bad, kHeld | kLater, 87},
+           {"another run", reg, kHeld | kLater, 1618},
+           {"no tool", reg, kLater, 2},
+           {"typed tool no file", {"/quiet", "/tool:C:\\Tools\\"}, kRow | kTool | kAdmin, 2},
+           {"no administrator", reg, kTool | kUnsafe | kLater, 740},
+           {"others can change", reg, kTool | kAdmin | kUnsafe | kLater, 1625},
+           {"no row, no refusal", reg, kTool, 1},
+           {"trapped failure", reg, kTool | kAdmin | kLater, 3},
+           {"failed registration", reg, kRow | kTool | kAdmin | kFails | kLockedLog, 1603},
+           {"log not written", {"/quiet", "/log:l"}, kTool | kAdmin | kLockedLog, 4},
+           {"nothing present", {"/quiet"}, kTool | kAdmin, 1},
+           {"typed tool", {"/quiet", "/tool:C:\\Tools\\R.exe"}, kRow | kAdmin, 0},
+           {"windowed", {"/log:l"}, kRow | kTool | kAdmin, 0},
+           {"no arguments", {}, kTool | kAdmin, 0}}) {
+    SCOPED_TRACE(wins);
     host = MemoryHost();
     host.AddFile("C:\\Tools\\R.exe");
     desktop.locateAnswers = {"C:\\Tools\\R.exe"};  // a dialog shown by mistake would find the tool
-    if (has("row")) AddRow(1);
-    if (has("tool")) host.AddFile(kFirstCandidate);
-    host.administrator = has("admin");
-    if (has("trapped")) {
+    if (given & kRow) AddRow(1);
+    if (given & kTool) host.AddFile(kFirstCandidate);
+    host.administrator = given & kAdmin;
+    if (given & kTrapped) {
       AddRow(2);
       host.locked.insert(kFolder + "Register_Survey_Point_Import.bat");
     }
-    if (has("fails")) host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
-    if (has("lockedLog")) host.locked.insert("C:\\Start\\l");
-    if (has("unsafe")) host.descriptors["C:\\Ext"] = "O:BUD:";
-    EXPECT_EQ(Start(arguments), exitCode) << given;
+    if (given & kFails)
+      host.programAnswers["ParcelNum.dll"] = {ProgramResult::Ending::Exited, 1, ""};
+    if (given & kLockedLog) host.locked.insert("C:\\Start\\l");
+    if (given & kUnsafe) host.descriptors["C:\\Ext"] = "O:BUD:";
+    if (given & kHeld) host.lockRefusal = 32;
+    EXPECT_EQ(Start(arguments), exitCode);
     // Only a quiet run prints its log: a window already shows the report.
     EXPECT_EQ(host.console.empty(), arguments.empty() || arguments[0] != "/quiet");
   }
@@ -216,7 +229,7 @@ TEST_F(RunTest, ExitCodeTakesTheFirstThatApplies) {
 
 // Before any numbered line: the location ends in the blank after the form. (The last line
 // reached is what every other report pins.)
-TEST_F(RunTest, ErrorTrapReportsTheExactMessageOnceInABoxAndOnTheClipboard) {
+TEST_F(LogAndExitCode, ErrorTrapReportsTheExactMessageOnceInABoxAndOnTheClipboard) {
   ErrorTrap trap(screen.errors, "Form_Load ", "Error in frmBatch");
   trap.Run([] { throw HostFailure(-5, ""); });
   const std::string message = Report("Form_Load Error in frmBatch ", "-5\r\nDescription: ", false);
@@ -277,11 +290,12 @@ TEST(Registration, TellsEachOutcomeAsItsCallEnds) {
 // Only another run's hold (32, 33) stops a start, before it writes or calls anything. A run holds
 // the lock through its last tool call and log write, not while its report or the locate dialog
 // waits; taken by another run meanwhile, it ends as a second start does.
-TEST_F(RunTest, TheLockStopsOtherStartsOnlyWhileARunWorks) {
+TEST_F(OneRunPerFolder, TheLockStopsOtherStartsOnlyWhileARunWorks) {
   const std::string another =
       "Tarvic_Kit.exe is already running for this folder; nothing was done.";
   for (const auto& [refusal, exitCode] :
        std::vector<std::pair<std::uint32_t, int>>{{32, 1618}, {33, 1618}, {5, 0}, {19, 0}}) {
+    SCOPED_TRACE(refusal);
     host = MemoryHost();
     AddRow(1);
     host.AddFile(kFirstCandidate);
@@ -289,7 +303,7 @@ TEST_F(RunTest, TheLockStopsOtherStartsOnlyWhileARunWorks) {
     EXPECT_EQ(Start({"/quiet", "/register", "/log:l"}), exitCode);
     const auto done = std::tuple(host.BatchFiles().size(), host.programCalls.size(),
                                  host.Contents("C:\\Start\\l").empty());
-    EXPECT_EQ(done, exitCode ? std::tuple(0u, 0u, true) : std::tuple(2u, 1u, false)) << refusal;
+    EXPECT_EQ(done, exitCode ? std::tuple(0u, 0u, true) : std::tuple(2u, 1u, false));
     EXPECT_EQ(host.console == another + kNl, exitCode != 0);
   }
   std::vector<std::string> held;

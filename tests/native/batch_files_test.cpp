@@ -10,7 +10,7 @@ const ExtensionEntry& kParcel = ExtensionCatalogue()[0];
 
 // The catalogue's letter case is written, not the disk's; % is doubled, as cmd expands it even
 // inside quotes; a path the console code page cannot hold goes in its 8.3 form.
-TEST_F(RunTest, BatchLinesAreBuiltFromCmdFormsWithPercentDoubled) {
+TEST_F(BatchFileRun, BatchLinesAreBuiltFromCmdFormsWithPercentDoubled) {
   const std::string ts = "\\\\tsclient\\C\\Program Files (x86)\\ESRIRegAsm.exe";
   const std::string cafe = "C:\\Caf\xC3\xA9", tool = "E:\\T\xC3\xBCls\\ESRIRegAsm.exe";
   for (const auto& [appPath, folder, toolPath, cmdFolder, cmdTool] :
@@ -18,6 +18,7 @@ TEST_F(RunTest, BatchLinesAreBuiltFromCmdFormsWithPercentDoubled) {
            {"C:\\", "C:\\", ts, "C:\\", ts},
            {"C:\\50% off", "C:\\50% off\\", "E:\\1%\\R.exe", "C:\\50%% off\\", "E:\\1%%\\R.exe"},
            {cafe, cafe + "\\", tool, "C:\\CAFE~1\\", "E:\\T%%~1\\ESRIRE~1.EXE"}}) {
+    SCOPED_TRACE(appPath);
     host = MemoryHost();
     host.appPath = appPath;
     host.shortNames = {{cafe + "\\ParcelNum.dll", "C:\\CAFE~1\\ParcelNum.dll"},
@@ -41,7 +42,7 @@ TEST_F(RunTest, BatchLinesAreBuiltFromCmdFormsWithPercentDoubled) {
 
 // Counted as a failure and not registered, while the report says it as it always did: under the
 // success banner, as that entry's text in the list.
-TEST_F(RunTest, BatchFilesWrittenButNotFoundGiveTheHandMadeText) {
+TEST_F(BatchFileRun, BatchFilesWrittenButNotFoundGiveTheHandMadeText) {
   AddRow(1), AddRow(2);
   host.AddFile("E:\\R.exe");
   host.unlisted = {kFolder + "Unregister_Parcel_Numbering.bat"};
@@ -62,7 +63,7 @@ TEST_F(RunTest, BatchFilesWrittenButNotFoundGiveTheHandMadeText) {
 
 // Disk order is not catalogue order: every row writes its two files under the catalogue's names,
 // each one line naming the row's library and script, and the report lists the rows in order.
-TEST_F(RunTest, EveryRowWritesItsBatchFilesInCatalogueOrder) {
+TEST_F(BatchFileRun, EveryRowWritesItsBatchFilesInCatalogueOrder) {
   for (int row = 22; row >= 1; --row) AddRow(row);
   const std::string report = Run();
   std::vector<std::string> written;
@@ -72,7 +73,8 @@ TEST_F(RunTest, EveryRowWritesItsBatchFilesInCatalogueOrder) {
     const std::string reg = "Register_" + std::string(row.stem) + ".bat";
     written.insert(written.end(), {reg, "Unregister_" + std::string(row.stem) + ".bat"});
     const std::string dll = "\"C:\\Ext\\" + std::string(row.dll) + "\"";
-    EXPECT_EQ(host.Contents(kFolder + reg), tool + dll + " /f:\"C:\\Ext\\" + row.reg + "\"\r\n");
+    EXPECT_EQ(host.Contents(kFolder + reg), tool + dll + " /f:\"C:\\Ext\\" + row.reg + "\"\r\n")
+        << row.title;
     EXPECT_EQ(host.Contents(kFolder + written.back()), tool + "/u " + dll + "\r\n");
     listed += "The following batch files have been created to Register and Unregister " +
               std::string(row.title) + " in ArcGIS 10:\r\n  --> C:\\Ext\\" + reg +
@@ -82,7 +84,7 @@ TEST_F(RunTest, EveryRowWritesItsBatchFilesInCatalogueOrder) {
   EXPECT_NE(report.find(listed), std::string::npos);
 }
 
-TEST_F(RunTest, AFailingEntryLosesOnlyItsRow) {
+TEST_F(BatchFileRun, AFailingEntryLosesOnlyItsRow) {
   for (int row = 1; row <= 3; ++row) AddRow(row);
   host.locked = {kFolder + "Unregister_Parcel_Numbering.bat",
                  kFolder + "Register_Quorvane_Tools.bat"};
@@ -104,7 +106,7 @@ std::string Notes(const std::string& reg, const std::string& dll) {
 }
 
 // Only the last four characters decide what the scan collects, without regard to case.
-TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
+TEST_F(BatchFileRun, SuccessReportWithAndWithoutTheAlert) {
   for (const char* name : {"PARCELNUM.DLL", "x.dll.bak", "x.regx", "parcelnum.REG", "n.txt"})
     host.AddFile(kFolder + name);
   const std::string head =
@@ -133,7 +135,7 @@ TEST_F(RunTest, SuccessReportWithAndWithoutTheAlert) {
   EXPECT_NE(Run().find(kNl + "  --> \\system32\\richtx32.ocx" + kNl), std::string::npos);
 }
 
-TEST_F(RunTest, FailureReportWrapsFoundFilesHidesTheAlertAndIsCopied) {
+TEST_F(BatchFileRun, FailureReportWrapsFoundFilesHidesTheAlertAndIsCopied) {
   host.AddFile(kFolder + "Scheduler.dll");  // row 3 needs CrewRoster.reg, not Scheduler.reg
   host.AddFile(kFolder + "Scheduler.reg");
   host.environment["WinDir"] = "C:\\Nowhere";

@@ -27,7 +27,7 @@ TEST(ShowCommand, MinimisedStartsStayEveryOtherShowsAsDesignedAndTheResultIsChec
 
 // While the dialog asks, with a report held back for the log; during the second call of a
 // registration; once the run has finished. Every window hears it: twice.
-TEST_F(RunTest, SignOutWritesTheLogOnceUnlessTheRunHadFinished) {
+TEST_F(SessionEndRun, SignOutWritesTheLogOnceUnlessTheRunHadFinished) {
   const std::string ended =
       "\r\nThe run was ended by Windows (sign-out, shutdown or restart) before it finished.\r\n";
   const auto signOut = [&] { desktop.sessionEnded(), desktop.sessionEnded(); };

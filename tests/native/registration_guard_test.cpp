@@ -49,7 +49,7 @@ const std::string kEnd =
     "then start again.\r\n";
 
 // Not elevated, or others can change what would run: nothing runs; the section says why.
-TEST_F(RunTest, RegistrationWithoutAdministratorOrFromFilesOthersCanChangeRunsNothing) {
+TEST_F(RegistrationRun, RegistrationWithoutAdministratorOrFromFilesOthersCanChangeRunsNothing) {
   AddRow(1), AddRow(2);
   host.administrator = false;
   EXPECT_EQ(Start({"/quiet", "/register"}), 740);

@@ -43,6 +43,7 @@ TEST(Probes, AllSixRunSilentlyAndTheFirstFoundIsKept) {
            {5, {}, {c[0], c[1], c[2], c[3], c[4], c[5]}},
            {4, {{"\\\\tsclient\\", 53}}, {c[0], c[1], c[2], c[4], c[4]}},
            {4, {{"\\\\tsclient\\", 5}}, {c[0], c[1], c[2], c[3], c[4], c[4]}}}) {
+    SCOPED_TRACE(testing::PrintToString(probes));
     MemoryHost host;
     host.failingListings = failing;
     host.AddFile(c[found]);
@@ -52,7 +53,7 @@ TEST(Probes, AllSixRunSilentlyAndTheFirstFoundIsKept) {
   }
 }
 
-TEST_F(RunTest, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
+TEST_F(LocateRun, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
   host = MemoryHost();  // no tool and no rich-text control, which shows in no case
   AddRow(1);
   const std::string nope = "E:\\nope.exe";
@@ -60,6 +61,7 @@ TEST_F(RunTest, DialogLoopEndsOnlyWithAnExistingFileOrGivingUp) {
        std::vector<std::tuple<std::deque<std::string>, int, std::vector<std::string>>>{
            {{nope, "Cancel"}, msgbox::kAnswerOk, {ProblemBox(nope), kCancelled}},
            {{"cancel"}, msgbox::kAnswerCancel, {ProblemBox("cancel")}}}) {  // a path, not giving up
+    SCOPED_TRACE(answers.front());
     host.boxes.clear();
     desktop.locateAnswers = answers;
     host.boxAnswer = boxAnswer;
@@ -81,11 +83,12 @@ TEST(TypedToolPath, RefusedShapesGetTheProblemBoxBeforeAnyListing) {
         "\"E:\\T\\E.exe\"", "E:\\T\\a|b.exe", "E:\\T\\a\tb.exe", "E:\\T\\a:b.exe", "E.exe",
         "C:E.exe", "\\T\\E.exe", "\\\\server", "\\\\\\share\\E.exe", "\\\\srv\\\\E.exe",
         "E:/T/E.exe"}) {
+    SCOPED_TRACE(typed);
     MemoryHost host;
     host.boxAnswer = msgbox::kAnswerCancel;
     EXPECT_FALSE(Locate(host, {typed}).ToolLocated);
     EXPECT_EQ(host.boxes, std::vector({ProblemBox(typed)}));
-    EXPECT_EQ(host.dirCalls.size(), 6u) << typed;  // the fixed probes only
+    EXPECT_EQ(host.dirCalls.size(), 6u);  // the fixed probes only
   }
   MemoryHost host;  // a check that fails, unlike one that finds nothing, is no silent miss
   host.failingListings = {{"Q:\\", 52}};
