@@ -24,6 +24,9 @@ fi
 grep -vxF "$packages" "$F/missing" >"$F/left"; mv "$F/left" "$F/missing"'
 failures=0
 fail() { echo "FAIL - $*"; failures=$((failures + 1)); }
+# On the fakes' PATH, a real apt tool is reached only by its own path or through command -p.
+grep -nE '/(apt|apt-get|dpkg|dpkg-query|sudo|id)\b|command -p' "$F/root/scripts/install-deps.sh" &&
+  fail "the install script can reach a real apt tool"
 
 W32="install-deps.sh: wine32:i386 could not be installed ($(depends wine32:i386 | sed 's/^ //')): the shipped 32-bit build will not run under Wine here; the 64-bit build of the same sources will."
 ARCH="sudo --add-architecture i386;sudo update"

@@ -20,6 +20,7 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
     std::string calls, logEnd;
     const char* failing = nullptr;  // a library for which the tool, in the program folder, fails
     const char* ask = nullptr;  // of the test script first: "lock" the folder, or "open" it to all
+    bool viewer = false;        // a log viewer follows from the first call on
   };
   const Run runs[] = {
       {"/register" + given + log, 1603, registered,
@@ -29,7 +30,7 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
       {"/unregister" + given + log, 0,
        tool + "|/p:Desktop|/u|" + at + "ParcelNum.dll|/s\n" + tool + "|/p:Desktop|/u|" + at +
            "PointImport.dll|/s\n",
-       "\r\n2 of 2 unregistered.\r\n"},
+       "\r\n2 of 2 unregistered.\r\n", nullptr, nullptr, true},
       // The backslash escapes the closing quote: /quiet is in the value, and still counts.
       {"/register /log:\"" + tools.path + "\"", 87, "", ""},
       {given + " \"/log:" + tools.path + "no folder\\reg.log\"", 4, "", ""},
@@ -46,8 +47,19 @@ TEST_CASE("quiet runs: exit codes and the tool's exact arguments without any win
     if (run.failing) WriteBytes(kit.path + run.failing + ".code", "2147942414");
     if (run.ask) REQUIRE(AskHost(run.ask + (" " + name)));
     DeleteFileW(Widen(logFile).c_str());
+    const std::string hold = kit.path + "ParcelNum.dll.hold";
+    if (run.viewer) WriteBytes(hold, "");
     App app(kit.Exe(), run.arguments + " /quiet", "", -1, DETACHED_PROCESS);
+    HANDLE viewer = INVALID_HANDLE_VALUE;
+    if (run.viewer) {  // reading, letting others read and write, as CMTrace does
+      CHECK(PollUntil(20000, [&] { return FilesIn(tools.path, "ESRIRegAsm.log").size() == 1; }));
+      viewer = CreateFileW(Widen(logFile).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+      CHECK(viewer != INVALID_HANDLE_VALUE);
+      DeleteFileW(Widen(hold).c_str());
+    }
     CHECK(ExitCodeUnseen(app) == run.exitCode);
+    if (run.viewer) CloseHandle(viewer);
     CHECK(ToolCalls(tools.path) == run.calls);
     CHECK(FilesIn(kit.path, "*.bat").empty() == (run.exitCode == 87));  // a bad line does nothing
     CHECK(FileText(logFile).ends_with(run.logEnd));
