@@ -5,7 +5,7 @@
 #include "app/ExitCodes.h"
 #include "app/RunGuard.h"
 #include "app/RunLog.h"
-#include "batch/TextLines.h"
+#include "text/TextLines.h"
 #include "ui/frmBatch.h"
 
 namespace tarvic {

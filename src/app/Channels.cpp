@@ -1,8 +1,8 @@
 #include "app/Channels.h"
 
-#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
 #include "errors/ErrorHandling.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

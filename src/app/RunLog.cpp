@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "batch/TextLines.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

@@ -1,9 +1,9 @@
 #include "batch/BatchFileWriter.h"
 
-#include "batch/AsciiCase.h"
 #include "batch/FolderScan.h"
-#include "batch/TextLines.h"
 #include "errors/ErrorTrap.h"
+#include "text/AsciiCase.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

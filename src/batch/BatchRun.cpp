@@ -5,8 +5,8 @@
 #include "batch/FolderScan.h"
 #include "batch/RichTextCheck.h"
 #include "batch/RunReport.h"
-#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

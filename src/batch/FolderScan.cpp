@@ -1,7 +1,7 @@
 #include "batch/FolderScan.h"
 
-#include "batch/AsciiCase.h"
-#include "batch/TextLines.h"
+#include "text/AsciiCase.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

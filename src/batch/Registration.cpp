@@ -4,7 +4,7 @@
 
 #include "batch/BatchFileWriter.h"
 #include "batch/RegistrationGuard.h"
-#include "batch/TextLines.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "batch/AsciiCase.h"
-#include "batch/TextLines.h"
-#include "batch/UncPath.h"
 #include "batch/UntrustedChanger.h"
+#include "text/AsciiCase.h"
+#include "text/TextLines.h"
+#include "text/UncPath.h"
 
 namespace tarvic {
 

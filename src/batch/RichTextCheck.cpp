@@ -1,6 +1,6 @@
 #include "batch/RichTextCheck.h"
 
-#include "batch/TextLines.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

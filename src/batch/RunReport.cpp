@@ -1,6 +1,6 @@
 #include "batch/RunReport.h"
 
-#include "batch/TextLines.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

@@ -1,7 +1,7 @@
 #include "batch/ToolLocator.h"
 
-#include "batch/TextLines.h"
 #include "batch/TypedToolPath.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

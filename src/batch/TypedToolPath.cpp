@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "batch/UncPath.h"
+#include "text/UncPath.h"
 
 namespace tarvic {
 

@@ -1,7 +1,7 @@
 #include "errors/ErrorHandling.h"
 
-#include "batch/TextLines.h"
 #include "errors/SupportContact.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "BuildFacts.h"
-#include "batch/TextLines.h"
 #include "host/win32/BatchLineEncoding.h"
 #include "host/win32/Clipboard.h"
 #include "host/win32/FileWrite.h"
@@ -15,6 +14,7 @@
 #include "host/win32/ProgramRunner.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
+#include "text/TextLines.h"
 
 namespace tarvic::win32 {
 
