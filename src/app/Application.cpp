@@ -5,6 +5,7 @@
 #include "app/ExitCodes.h"
 #include "app/RunGuard.h"
 #include "app/RunLog.h"
+#include "host/Host.h"
 #include "text/TextLines.h"
 #include "ui/frmBatch.h"
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "host/Host.h"
 #include "ui/Desktop.h"
 
 namespace tarvic {
+
+class Host;
 
 // The whole program, from its command line to its exit code: what the entry point runs, and
 // what the tests start. A quiet run never touches `desktop`.

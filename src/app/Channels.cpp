@@ -2,6 +2,7 @@
 
 #include "batch/ToolLocator.h"
 #include "errors/ErrorHandling.h"
+#include "host/Host.h"
 #include "text/TextLines.h"
 
 namespace tarvic {

@@ -3,10 +3,11 @@
 #include "app/RunGuard.h"
 #include "app/RunLog.h"
 #include "batch/RunChannels.h"
-#include "host/Host.h"
 #include "ui/Desktop.h"
 
 namespace tarvic {
+
+class Host;
 
 // Every error report goes to the log and counts for the exit code. At a screen it is also
 // copied to the clipboard and shown in a warning box; a quiet run shows and copies nothing, and

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/Host.h"
 #include "text/TextLines.h"
 
 namespace tarvic {

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "host/Host.h"
-
 namespace tarvic {
+
+class Host;
 
 // The log of one run: the report, then every error report. Without a log file it is still kept,
 // for the console of a quiet run. The file is written whole once the report is known (replacing

@@ -2,6 +2,7 @@
 
 #include "batch/FolderScan.h"
 #include "errors/ErrorTrap.h"
+#include "host/Host.h"
 #include "text/AsciiCase.h"
 #include "text/TextLines.h"
 

@@ -5,9 +5,10 @@
 
 #include "batch/Catalogue.h"
 #include "errors/ErrorSink.h"
-#include "host/Host.h"
 
 namespace tarvic {
+
+class Host;
 
 // Who reads a tool line: cmd, from a batch file, or CreateProcess, when the program starts the
 // tool itself.

@@ -6,6 +6,7 @@
 #include "batch/RichTextCheck.h"
 #include "batch/RunReport.h"
 #include "batch/ToolLocator.h"
+#include "host/Host.h"
 #include "text/TextLines.h"
 
 namespace tarvic {

@@ -1,5 +1,6 @@
 #include "batch/FolderScan.h"
 
+#include "host/Host.h"
 #include "text/AsciiCase.h"
 #include "text/TextLines.h"
 

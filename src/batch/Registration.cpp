@@ -4,6 +4,7 @@
 
 #include "batch/BatchFileWriter.h"
 #include "batch/RegistrationGuard.h"
+#include "host/Host.h"
 #include "text/TextLines.h"
 
 namespace tarvic {

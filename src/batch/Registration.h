@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "batch/Catalogue.h"
-#include "host/Host.h"
 
 namespace tarvic {
+
+class Host;
 
 enum class RegistrationKind { Register, Unregister };
 

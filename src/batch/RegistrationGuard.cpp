@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "batch/UntrustedChanger.h"
+#include "host/Host.h"
 #include "text/AsciiCase.h"
 #include "text/TextLines.h"
 #include "text/UncPath.h"

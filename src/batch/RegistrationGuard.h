@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "batch/Registration.h"
-#include "host/Host.h"
 
 namespace tarvic {
+
+class Host;
 
 // An elevated registration loads each library and runs its code with the run's own token, so
 // whoever can change what it loads can run code as administrator. Checks each path that decides

@@ -1,5 +1,6 @@
 #include "batch/RichTextCheck.h"
 
+#include "host/Host.h"
 #include "text/TextLines.h"
 
 namespace tarvic {

@@ -1,6 +1,7 @@
 #include "batch/ToolLocator.h"
 
 #include "batch/TypedToolPath.h"
+#include "host/Host.h"
 #include "text/TextLines.h"
 
 namespace tarvic {

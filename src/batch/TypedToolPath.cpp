@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "host/Host.h"
 #include "text/UncPath.h"
 
 namespace tarvic {

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "errors/ErrorSink.h"
-#include "host/Host.h"
 #include "ui/FormView.h"
 #include "ui/frmBatch.h"
 
 namespace tarvic {
+
+class Host;
 
 // The main window as the run drives it: created hidden, so that the load handler can place and
 // fill it before anyone sees it.

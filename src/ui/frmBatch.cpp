@@ -2,6 +2,7 @@
 
 #include "batch/BatchRun.h"
 #include "errors/ErrorTrap.h"
+#include "host/Host.h"
 #include "text/AsciiCase.h"
 #include "text/UncPath.h"
 #include "ui/Layout.h"

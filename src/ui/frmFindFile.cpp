@@ -2,6 +2,7 @@
 
 #include "batch/ToolLocator.h"
 #include "errors/ErrorTrap.h"
+#include "host/Host.h"
 #include "text/TextLines.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"

@@ -112,6 +112,11 @@ void Win32Host::WriteLineFile(const std::string& path, const std::string& line) 
   WriteAllAndClose(file, bytes, path);
 }
 
+// The styles and answers the logic names are the system's own values.
+static_assert(msgbox::kOkCancel == MB_OKCANCEL && msgbox::kError == MB_ICONERROR &&
+              msgbox::kWarning == MB_ICONWARNING && msgbox::kInformation == MB_ICONINFORMATION);
+static_assert(msgbox::kAnswerOk == IDOK && msgbox::kAnswerCancel == IDCANCEL);
+
 int Win32Host::MsgBox(const std::string& prompt, int style, const std::string& title) {
   const HWND owner = VisibleOwnerWindow();
   UINT flags = static_cast<UINT>(style) | MB_TOPMOST | MB_SETFOREGROUND;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "host/Host.h"
 #include "host/win32/DynamicCalls.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
