@@ -63,7 +63,8 @@ std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
   return host.FullPathName(*line.logFile);
 }
 
-// After the run, when asked for and when batch files were written: each piece of the section
+// After the run, when asked for, and only when batch files were written: nothing written, nothing
+// registered, not even a refusal. Each piece of the section
 // goes to the report box, while the window is open, and to the log as its call ends. Closing
 // the window starts no further call. `running` names the entry whose call has not ended yet.
 std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
@@ -83,7 +84,7 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
       },
       [&](const std::string& piece) {
         if (window != nullptr && window->IsOpen()) window->AppendReportText(piece);
-        log.ExtendReport(piece);
+        log.ExtendReport(SectionPieceLines(piece));
       });
 }
 

@@ -43,10 +43,9 @@ void RunLog::Record(const std::string& errorReportText) noexcept {
   }
 }
 
-void RunLog::ExtendReport(const std::string& text) {
-  const std::string entry = text.substr(kCrLf.size()) + kCrLf;
-  text_ += entry;
-  Store(entry);
+void RunLog::ExtendReport(const std::string& lines) {
+  text_ += lines;
+  Store(lines);
 }
 
 void RunLog::WriteEndedBySession(const std::string& callInProgress) noexcept {
