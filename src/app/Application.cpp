@@ -69,8 +69,7 @@ std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
 // the window starts no further call. `running` names the entry whose call has not ended yet.
 std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
                                           const RunOutcome& outcome, RunLog& log,
-                                          MainWindowScreen* window,
-                                          const ExtensionEntry*& running) {
+                                          ShownMainWindow* window, const ExtensionEntry*& running) {
   if (!line.registration || outcome.toolMissing || outcome.written.empty()) return std::nullopt;
   std::size_t asked = 0;  // the question comes before each entry, in turn
   return RunRegistrations(
@@ -118,10 +117,10 @@ int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& 
 
 }  // namespace
 
-int RunApplication(Host& host, Desktop& desktop) {
+int RunApplication(Host& host, WindowFactory& windows) {
   const std::vector<std::string> arguments = host.Arguments();
   const CommandLine line = ParseCommandLine(arguments);
-  if (!line.quiet) desktop.TakeStarterShowCommand();
+  if (!line.quiet) windows.TakeStarterShowCommand();
   if (line.help || line.Bad()) return ShowUsage(host, line);
   // Held until the run's work is done: the last tool call ended, the last write of the log tried.
   RunGuard guard(host);
@@ -130,7 +129,7 @@ int RunApplication(Host& host, Desktop& desktop) {
   RunLog log(host, LogPath(host, line));
   RunErrorSink errors(host, log, line.quiet);
   RunMessageBoxes boxes(host, line.quiet);
-  RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &desktop, &guard);
+  RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &windows, &guard);
   frmBatch form(host, RunChannels{locate, errors, boxes}, RunOptions{line.quiet, line.toolPath});
 
   std::optional<RegistrationTally> registration;
@@ -145,15 +144,15 @@ int RunApplication(Host& host, Desktop& desktop) {
     guard.Release();
     host.PrintToConsole(log.Text());
   } else {
-    MainWindowScreen* opened = nullptr;
+    ShownMainWindow* opened = nullptr;
     try {
-      opened = &desktop.OpenMainWindow(form);
+      opened = &windows.OpenMainWindow(form);
     } catch (const HostFailure& failure) {
       return WindowNotCreated(host, form, failure, log, !arguments.empty());
     }
-    MainWindowScreen& window = *opened;
+    ShownMainWindow& window = *opened;
     // A quiet run has no top-level window to hear of it: the session ends it without notice.
-    desktop.WhenSessionEnds(
+    windows.WhenSessionEnds(
         [&] { log.WriteEndedBySession(running ? EndedBySessionLine(*running) : ""); });
     form.Attach(&window);
     // The whole run happens before the window is first seen; reports after that (a button
@@ -161,7 +160,7 @@ int RunApplication(Host& host, Desktop& desktop) {
     try {
       form.Form_Load();
     } catch (const AnotherRunTookOver&) {
-      desktop.WhenSessionEnds(nullptr);
+      windows.WhenSessionEnds(nullptr);
       form.Attach(nullptr);
       return AnotherRunHoldsTheFolder(host, line, arguments.empty());
     }
@@ -172,7 +171,7 @@ int RunApplication(Host& host, Desktop& desktop) {
     // A report left open on a desktop must not hold back the unattended runs of the folder.
     guard.Release();
     window.RunUntilClosed();
-    desktop.WhenSessionEnds(nullptr);
+    windows.WhenSessionEnds(nullptr);
     form.Attach(nullptr);
   }
   log.Flush();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Desktop.h"
+#include "ui/WindowFactory.h"
 
 namespace tarvic {
 
@@ -8,6 +8,6 @@ class Host;
 
 // The whole program, from its command line to its exit code: what the entry point runs, and
 // what the tests start. A quiet run never touches `desktop`.
-int RunApplication(Host& host, Desktop& desktop);
+int RunApplication(Host& host, WindowFactory& windows);
 
 }  // namespace tarvic

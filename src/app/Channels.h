@@ -3,7 +3,7 @@
 #include "app/RunGuard.h"
 #include "app/RunLog.h"
 #include "batch/RunChannels.h"
-#include "ui/Desktop.h"
+#include "ui/WindowFactory.h"
 
 namespace tarvic {
 
@@ -30,14 +30,14 @@ class RunErrorSink : public ErrorSink {
 // another run holds it by then, this throws AnotherRunTookOver.
 class RunLocatePrompt : public LocatePrompt {
  public:
-  RunLocatePrompt(Host& host, ErrorSink& errors, Desktop* desktop, RunGuard* guard = nullptr)
-      : host_(host), errors_(errors), desktop_(desktop), guard_(guard) {}
+  RunLocatePrompt(Host& host, ErrorSink& errors, WindowFactory* windows, RunGuard* guard = nullptr)
+      : host_(host), errors_(errors), windows_(windows), guard_(guard) {}
   std::string AskToolLocation() override;
 
  private:
   Host& host_;
   ErrorSink& errors_;
-  Desktop* desktop_;  // null in a quiet run
+  WindowFactory* windows_;  // null in a quiet run
   RunGuard* guard_;
 };
 
