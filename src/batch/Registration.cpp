@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "batch/BatchFileWriter.h"
 #include "batch/RegistrationGuard.h"
+#include "batch/ToolCommandLine.h"
 #include "host/Host.h"
 #include "text/TextLines.h"
 

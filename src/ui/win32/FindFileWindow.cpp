@@ -4,6 +4,7 @@
 
 #include "host/Host.h"
 #include "host/win32/DynamicCalls.h"
+#include "host/win32/MessagePump.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 #include "ui/Layout.h"
