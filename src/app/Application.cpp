@@ -34,25 +34,20 @@ class UnseenMainWindow : public MainWindowView {
 
 // The usage, asked for or after a bad line: in the console the program was started from, else
 // in a box, which a quiet run never shows.
-int ShowUsage(Host& host, const CommandLine& line) {
+int ShowUsage(Host& host, const CommandLine& line, RunChannelSet& chosen) {
   const std::string text = line.Bad() ? BadCommandLineText(line.badArgument) : UsageText();
-  if (!host.PrintToConsole(text)) {
-    RunMessageBoxes(host, line.quiet).Show(text, msgbox::kInformation, "Tarvic_Kit");
-  }
+  if (!host.PrintToConsole(text)) chosen.boxes.Show(text, msgbox::kInformation, "Tarvic_Kit");
   return line.Bad() ? exitcode::kBadCommandLine : exitcode::kDone;
 }
 
 // A start while another run holds the folder does nothing and writes nothing; it says so on the
 // console of a quiet run, in a box at a screen.
-int AnotherRunHoldsTheFolder(Host& host, const CommandLine& line, bool noArguments) {
+int AnotherRunHoldsTheFolder(Host& host, RunChannelSet& chosen, bool noArguments) {
   const std::string text(kAnotherRunText);
-  if (line.quiet) {
-    host.PrintToConsole(text + kCrLf);
-  } else {
-    try {
-      host.MsgBox(text, msgbox::kInformation, "Tarvic_Kit");
-    } catch (const HostFailure&) {
-    }
+  if (chosen.quiet) host.PrintToConsole(text + kCrLf);
+  try {
+    chosen.boxes.Show(text, msgbox::kInformation, "Tarvic_Kit");
+  } catch (const HostFailure&) {
   }
   return noArguments ? exitcode::kDone : exitcode::kAnotherRun;
 }
@@ -120,21 +115,19 @@ int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& 
 int RunApplication(Host& host, WindowFactory& windows) {
   const std::vector<std::string> arguments = host.Arguments();
   const CommandLine line = ParseCommandLine(arguments);
-  if (!line.quiet) windows.TakeStarterShowCommand();
-  if (line.help || line.Bad()) return ShowUsage(host, line);
   // Held until the run's work is done: the last tool call ended, the last write of the log tried.
   RunGuard guard(host);
-  if (!guard.Take()) return AnotherRunHoldsTheFolder(host, line, arguments.empty());
-
   RunLog log(host, LogPath(host, line));
-  RunErrorSink errors(host, log, line.quiet);
-  RunMessageBoxes boxes(host, line.quiet);
-  RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &windows, &guard);
-  frmBatch form(host, RunChannels{locate, errors, boxes}, RunOptions{line.quiet, line.toolPath});
+  RunChannelSet chosen(host, log, line.quiet ? nullptr : &windows, &guard);
+  if (!chosen.quiet) windows.TakeStarterShowCommand();
+  if (line.help || line.Bad()) return ShowUsage(host, line, chosen);
+  if (!guard.Take()) return AnotherRunHoldsTheFolder(host, chosen, arguments.empty());
+
+  frmBatch form(host, chosen.Channels(), chosen.Options(line.toolPath));
 
   std::optional<RegistrationTally> registration;
   const ExtensionEntry* running = nullptr;
-  if (line.quiet) {
+  if (chosen.quiet) {
     UnseenMainWindow window;
     form.Attach(&window);
     form.Form_Load();
@@ -162,7 +155,7 @@ int RunApplication(Host& host, WindowFactory& windows) {
     } catch (const AnotherRunTookOver&) {
       windows.WhenSessionEnds(nullptr);
       form.Attach(nullptr);
-      return AnotherRunHoldsTheFolder(host, line, arguments.empty());
+      return AnotherRunHoldsTheFolder(host, chosen, arguments.empty());
     }
     log.WriteReport(window.ReportText());
     window.Show();
@@ -177,7 +170,7 @@ int RunApplication(Host& host, WindowFactory& windows) {
   log.Flush();
   // A start without arguments is the program as it always was: it always ended with 0.
   if (arguments.empty()) return exitcode::kDone;
-  return ExitCode(form.Outcome(), registration, errors, log);
+  return ExitCode(form.Outcome(), registration, chosen.errors, log);
 }
 
 }  // namespace tarvic

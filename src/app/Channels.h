@@ -2,6 +2,7 @@
 
 #include "app/RunGuard.h"
 #include "app/RunLog.h"
+#include "batch/BatchRun.h"
 #include "batch/RunChannels.h"
 #include "ui/WindowFactory.h"
 
@@ -50,6 +51,25 @@ class RunMessageBoxes : public MessageBoxes {
  private:
   Host& host_;
   bool quiet_;
+};
+
+// What a run chose, once, as its command line says: the channels of someone at the screen, or
+// those of a quiet run with nobody there (no window, dialog, box or clipboard); and, following
+// from the same choice, batch files whose tool shows no box either.
+struct RunChannelSet {
+  // `screen` is null for a quiet run.
+  RunChannelSet(Host& host, RunLog& log, WindowFactory* screen, RunGuard* guard)
+      : quiet(screen == nullptr),
+        errors(host, log, quiet),
+        boxes(host, quiet),
+        locate(host, errors, screen, guard) {}
+  RunChannels Channels() { return {locate, errors, boxes}; }
+  RunOptions Options(const std::optional<std::string>& toolPath) const { return {quiet, toolPath}; }
+
+  const bool quiet;
+  RunErrorSink errors;
+  RunMessageBoxes boxes;
+  RunLocatePrompt locate;
 };
 
 }  // namespace tarvic
