@@ -8,6 +8,10 @@
 # build is not the one (empty when it is); a script that sourced it passes its choice on to the
 # scripts it starts.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]:-$0}")/.." && pwd)"
+# Wine's loader for i686 or x86_64: the emulator that toolchain file names, for ctest as here.
+wine_loader() {
+  sed -n 's/^set(CMAKE_CROSSCOMPILING_EMULATOR \(.*\))$/\1/p' "$ROOT/cmake/toolchain-$1-w64-mingw32.cmake"
+}
 if [ -z "${TARVIC_PRESET:-}" ]; then
   TARVIC_WINE_WHY=""
   if [ "${TARVIC_WINE_ARCH:-}" = 64 ]; then
@@ -17,7 +21,7 @@ if [ -z "${TARVIC_PRESET:-}" ]; then
     # scripts/install-deps.sh keeps apt's reason there.
     state="$ROOT/build/install-deps.state"
     [ ! -s "$state" ] || TARVIC_WINE_WHY="wine32:i386 could not be installed: $(<"$state")"
-  elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  elif ! "$(wine_loader i686)" --version >/dev/null 2>&1; then
     TARVIC_WINE_WHY="32-bit Wine is installed, but this kernel cannot start it"
   fi
   if [ -z "$TARVIC_WINE_WHY" ]; then
@@ -28,8 +32,8 @@ if [ -z "${TARVIC_PRESET:-}" ]; then
     echo "Wine: the 64-bit build (build/windows-x64) under 64-bit Wine ($TARVIC_WINE_WHY)" >&2
   fi
 fi
-WINELOADER=/usr/lib/wine/wine64
-[ "$TARVIC_PRESET" = windows ] && WINELOADER=/usr/lib/wine/wine
+WINELOADER=$(wine_loader x86_64)
+[ "$TARVIC_PRESET" = windows ] && WINELOADER=$(wine_loader i686)
 TARVIC_BUILD="$ROOT/build/$TARVIC_PRESET"
 export TARVIC_PRESET TARVIC_BUILD WINELOADER TARVIC_WINE_WHY
 export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}"

@@ -30,11 +30,9 @@ int wmain(int argc, wchar_t** argv) {
     tarvic::win32::Win32Host host;
     // A quiet run's channels: the probes ask nobody and report nothing.
     tarvic::RunLog log(host, std::nullopt);
-    tarvic::RunErrorSink errors(host, log, true);
-    tarvic::RunMessageBoxes boxes(host, true);
-    tarvic::RunLocatePrompt locate(host, errors, nullptr);
+    tarvic::RunChannelSet quiet(host, log, nullptr, nullptr);
     // A fresh window per run: no share remembered from before.
-    tarvic::frmBatch form(host, tarvic::RunChannels{locate, errors, boxes});
+    tarvic::frmBatch form(host, quiet.Channels());
     const double start = Now();
     const auto& candidates = tarvic::ToolCandidates();
     for (std::size_t i = 0; i < candidates.size(); ++i) {

@@ -5,7 +5,8 @@
 #include "app/ExitCodes.h"
 #include "app/RunGuard.h"
 #include "app/RunLog.h"
-#include "batch/TextLines.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 #include "ui/frmBatch.h"
 
 namespace tarvic {
@@ -33,25 +34,20 @@ class UnseenMainWindow : public MainWindowView {
 
 // The usage, asked for or after a bad line: in the console the program was started from, else
 // in a box, which a quiet run never shows.
-int ShowUsage(Host& host, const CommandLine& line) {
+int ShowUsage(Host& host, const CommandLine& line, RunChannelSet& chosen) {
   const std::string text = line.Bad() ? BadCommandLineText(line.badArgument) : UsageText();
-  if (!host.PrintToConsole(text)) {
-    RunMessageBoxes(host, line.quiet).Show(text, msgbox::kInformation, "Tarvic_Kit");
-  }
+  if (!host.PrintToConsole(text)) chosen.boxes.Show(text, msgbox::kInformation, "Tarvic_Kit");
   return line.Bad() ? exitcode::kBadCommandLine : exitcode::kDone;
 }
 
 // A start while another run holds the folder does nothing and writes nothing; it says so on the
 // console of a quiet run, in a box at a screen.
-int AnotherRunHoldsTheFolder(Host& host, const CommandLine& line, bool noArguments) {
+int AnotherRunHoldsTheFolder(Host& host, RunChannelSet& chosen, bool noArguments) {
   const std::string text(kAnotherRunText);
-  if (line.quiet) {
-    host.PrintToConsole(text + kCrLf);
-  } else {
-    try {
-      host.MsgBox(text, msgbox::kInformation, "Tarvic_Kit");
-    } catch (const HostFailure&) {
-    }
+  if (chosen.quiet) host.PrintToConsole(text + kCrLf);
+  try {
+    chosen.boxes.Show(text, msgbox::kInformation, "Tarvic_Kit");
+  } catch (const HostFailure&) {
   }
   return noArguments ? exitcode::kDone : exitcode::kAnotherRun;
 }
@@ -62,13 +58,13 @@ std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
   return host.FullPathName(*line.logFile);
 }
 
-// After the run, when asked for and when batch files were written: each piece of the section
+// After the run, when asked for, and only when batch files were written: nothing written, nothing
+// registered, not even a refusal. Each piece of the section
 // goes to the report box, while the window is open, and to the log as its call ends. Closing
 // the window starts no further call. `running` names the entry whose call has not ended yet.
 std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
                                           const RunOutcome& outcome, RunLog& log,
-                                          MainWindowScreen* window,
-                                          const ExtensionEntry*& running) {
+                                          ShownMainWindow* window, const ExtensionEntry*& running) {
   if (!line.registration || outcome.toolMissing || outcome.written.empty()) return std::nullopt;
   std::size_t asked = 0;  // the question comes before each entry, in turn
   return RunRegistrations(
@@ -82,7 +78,7 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
       },
       [&](const std::string& piece) {
         if (window != nullptr && window->IsOpen()) window->AppendReportText(piece);
-        log.ExtendReport(piece);
+        log.ExtendReport(SectionPieceLines(piece));
       });
 }
 
@@ -116,24 +112,22 @@ int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& 
 
 }  // namespace
 
-int RunApplication(Host& host, Desktop& desktop) {
+int RunApplication(Host& host, WindowFactory& windows) {
   const std::vector<std::string> arguments = host.Arguments();
   const CommandLine line = ParseCommandLine(arguments);
-  if (!line.quiet) desktop.TakeStarterShowCommand();
-  if (line.help || line.Bad()) return ShowUsage(host, line);
   // Held until the run's work is done: the last tool call ended, the last write of the log tried.
   RunGuard guard(host);
-  if (!guard.Take()) return AnotherRunHoldsTheFolder(host, line, arguments.empty());
-
   RunLog log(host, LogPath(host, line));
-  RunErrorSink errors(host, log, line.quiet);
-  RunMessageBoxes boxes(host, line.quiet);
-  RunLocatePrompt locate(host, errors, line.quiet ? nullptr : &desktop, &guard);
-  frmBatch form(host, RunChannels{locate, errors, boxes}, RunOptions{line.quiet, line.toolPath});
+  RunChannelSet chosen(host, log, line.quiet ? nullptr : &windows, &guard);
+  if (!chosen.quiet) windows.TakeStarterShowCommand();
+  if (line.help || line.Bad()) return ShowUsage(host, line, chosen);
+  if (!guard.Take()) return AnotherRunHoldsTheFolder(host, chosen, arguments.empty());
+
+  frmBatch form(host, chosen.Channels(), chosen.Options(line.toolPath));
 
   std::optional<RegistrationTally> registration;
   const ExtensionEntry* running = nullptr;
-  if (line.quiet) {
+  if (chosen.quiet) {
     UnseenMainWindow window;
     form.Attach(&window);
     form.Form_Load();
@@ -143,15 +137,15 @@ int RunApplication(Host& host, Desktop& desktop) {
     guard.Release();
     host.PrintToConsole(log.Text());
   } else {
-    MainWindowScreen* opened = nullptr;
+    ShownMainWindow* opened = nullptr;
     try {
-      opened = &desktop.OpenMainWindow(form);
+      opened = &windows.OpenMainWindow(form);
     } catch (const HostFailure& failure) {
       return WindowNotCreated(host, form, failure, log, !arguments.empty());
     }
-    MainWindowScreen& window = *opened;
+    ShownMainWindow& window = *opened;
     // A quiet run has no top-level window to hear of it: the session ends it without notice.
-    desktop.WhenSessionEnds(
+    windows.WhenSessionEnds(
         [&] { log.WriteEndedBySession(running ? EndedBySessionLine(*running) : ""); });
     form.Attach(&window);
     // The whole run happens before the window is first seen; reports after that (a button
@@ -159,9 +153,9 @@ int RunApplication(Host& host, Desktop& desktop) {
     try {
       form.Form_Load();
     } catch (const AnotherRunTookOver&) {
-      desktop.WhenSessionEnds(nullptr);
+      windows.WhenSessionEnds(nullptr);
       form.Attach(nullptr);
-      return AnotherRunHoldsTheFolder(host, line, arguments.empty());
+      return AnotherRunHoldsTheFolder(host, chosen, arguments.empty());
     }
     log.WriteReport(window.ReportText());
     window.Show();
@@ -170,13 +164,13 @@ int RunApplication(Host& host, Desktop& desktop) {
     // A report left open on a desktop must not hold back the unattended runs of the folder.
     guard.Release();
     window.RunUntilClosed();
-    desktop.WhenSessionEnds(nullptr);
+    windows.WhenSessionEnds(nullptr);
     form.Attach(nullptr);
   }
   log.Flush();
   // A start without arguments is the program as it always was: it always ended with 0.
   if (arguments.empty()) return exitcode::kDone;
-  return ExitCode(form.Outcome(), registration, errors, log);
+  return ExitCode(form.Outcome(), registration, chosen.errors, log);
 }
 
 }  // namespace tarvic

@@ -1,8 +1,9 @@
 #include "app/Channels.h"
 
-#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
 #include "errors/ErrorHandling.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 
@@ -35,10 +36,10 @@ void RunErrorSink::Report(const ErrorReport& report) noexcept {
 }
 
 std::string RunLocatePrompt::AskToolLocation() {
-  if (desktop_ == nullptr) return kCancelAnswer;
+  if (windows_ == nullptr) return kCancelAnswer;
   // Nobody may be there to answer: unattended runs of the folder go ahead meanwhile.
   if (guard_ != nullptr) guard_->Release();
-  std::string answer = desktop_->AskToolLocation(host_, errors_);
+  std::string answer = windows_->AskToolLocation(host_, errors_);
   if (guard_ != nullptr && !guard_->Take()) throw AnotherRunTookOver{};
   return answer;
 }

@@ -2,11 +2,13 @@
 
 #include "app/RunGuard.h"
 #include "app/RunLog.h"
+#include "batch/BatchRun.h"
 #include "batch/RunChannels.h"
-#include "host/Host.h"
-#include "ui/Desktop.h"
+#include "ui/WindowFactory.h"
 
 namespace tarvic {
+
+class Host;
 
 // Every error report goes to the log and counts for the exit code. At a screen it is also
 // copied to the clipboard and shown in a warning box; a quiet run shows and copies nothing, and
@@ -29,14 +31,14 @@ class RunErrorSink : public ErrorSink {
 // another run holds it by then, this throws AnotherRunTookOver.
 class RunLocatePrompt : public LocatePrompt {
  public:
-  RunLocatePrompt(Host& host, ErrorSink& errors, Desktop* desktop, RunGuard* guard = nullptr)
-      : host_(host), errors_(errors), desktop_(desktop), guard_(guard) {}
+  RunLocatePrompt(Host& host, ErrorSink& errors, WindowFactory* windows, RunGuard* guard = nullptr)
+      : host_(host), errors_(errors), windows_(windows), guard_(guard) {}
   std::string AskToolLocation() override;
 
  private:
   Host& host_;
   ErrorSink& errors_;
-  Desktop* desktop_;  // null in a quiet run
+  WindowFactory* windows_;  // null in a quiet run
   RunGuard* guard_;
 };
 
@@ -49,6 +51,25 @@ class RunMessageBoxes : public MessageBoxes {
  private:
   Host& host_;
   bool quiet_;
+};
+
+// What a run chose, once, as its command line says: the channels of someone at the screen, or
+// those of a quiet run with nobody there (no window, dialog, box or clipboard); and, following
+// from the same choice, batch files whose tool shows no box either.
+struct RunChannelSet {
+  // `screen` is null for a quiet run.
+  RunChannelSet(Host& host, RunLog& log, WindowFactory* screen, RunGuard* guard)
+      : quiet(screen == nullptr),
+        errors(host, log, quiet),
+        boxes(host, quiet),
+        locate(host, errors, screen, guard) {}
+  RunChannels Channels() { return {locate, errors, boxes}; }
+  RunOptions Options(const std::optional<std::string>& toolPath) const { return {quiet, toolPath}; }
+
+  const bool quiet;
+  RunErrorSink errors;
+  RunMessageBoxes boxes;
+  RunLocatePrompt locate;
 };
 
 }  // namespace tarvic

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/ExitCodes.h"
-#include "batch/AsciiCase.h"
-#include "batch/TextLines.h"
+#include "text/AsciiCase.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

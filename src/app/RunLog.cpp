@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "batch/TextLines.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 
@@ -42,10 +43,9 @@ void RunLog::Record(const std::string& errorReportText) noexcept {
   }
 }
 
-void RunLog::ExtendReport(const std::string& text) {
-  const std::string entry = text.substr(kCrLf.size()) + kCrLf;
-  text_ += entry;
-  Store(entry);
+void RunLog::ExtendReport(const std::string& lines) {
+  text_ += lines;
+  Store(lines);
 }
 
 void RunLog::WriteEndedBySession(const std::string& callInProgress) noexcept {

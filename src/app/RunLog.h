@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "host/Host.h"
-
 namespace tarvic {
+
+class Host;
 
 // The log of one run: the report, then every error report. Without a log file it is still kept,
 // for the console of a quiet run. The file is written whole once the report is known (replacing
@@ -23,9 +23,8 @@ class RunLog {
   void WriteWithoutReport();
   // Never throws; a file that cannot take the report only keeps it for the next try.
   void Record(const std::string& errorReportText) noexcept;
-  // The report box grew by `text`, which starts a new line: the log takes it at once, and keeps
-  // it followed by the line break that ends the report in the log.
-  void ExtendReport(const std::string& text);
+  // The report box grew by these whole lines: the log takes them at once.
+  void ExtendReport(const std::string& lines);
   // One more try for text the file refused so far; the run is ending.
   void Flush();
 

@@ -1,9 +1,11 @@
 #include "batch/BatchFileWriter.h"
 
-#include "batch/AsciiCase.h"
 #include "batch/FolderScan.h"
-#include "batch/TextLines.h"
+#include "batch/ToolCommandLine.h"
 #include "errors/ErrorTrap.h"
+#include "host/Host.h"
+#include "text/AsciiCase.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 
@@ -20,30 +22,7 @@ std::string Line(std::string_view text) {
   return std::string(text) + kCrLf;
 }
 
-// cmd expands % even inside double quotes; doubling it keeps a path literal in a batch line.
-// CreateProcess gives % no meaning.
-std::string Quoted(const std::string& path, LineReader reader) {
-  std::string quoted = "\"";
-  for (char c : path) {
-    quoted += c;
-    if (c == '%' && reader == LineReader::Cmd) quoted += '%';
-  }
-  return quoted + "\"";
-}
-
 }  // namespace
-
-std::string RegisterLine(const std::string& toolPath, const std::string& dllPath,
-                         const std::string& regPath, bool silent, LineReader reader) {
-  return Quoted(toolPath, reader) + " /p:Desktop " + Quoted(dllPath, reader) +
-         " /f:" + Quoted(regPath, reader) + (silent ? " /s" : "");
-}
-
-std::string UnregisterLine(const std::string& toolPath, const std::string& dllPath, bool silent,
-                           LineReader reader) {
-  return Quoted(toolPath, reader) + " /p:Desktop /u " + Quoted(dllPath, reader) +
-         (silent ? " /s" : "");
-}
 
 std::string BatchSuccessText(const ExtensionEntry& entry, const std::string& registerBatPath,
                              const std::string& unregisterBatPath) {

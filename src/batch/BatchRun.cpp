@@ -5,8 +5,9 @@
 #include "batch/FolderScan.h"
 #include "batch/RichTextCheck.h"
 #include "batch/RunReport.h"
-#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

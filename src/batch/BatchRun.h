@@ -7,9 +7,10 @@
 #include "batch/Catalogue.h"
 #include "batch/ToolLocator.h"
 #include "errors/ErrorTrap.h"
-#include "host/Host.h"
 
 namespace tarvic {
+
+class Host;
 
 // What the command line changes in a run.
 struct RunOptions {

@@ -1,7 +1,8 @@
 #include "batch/FolderScan.h"
 
-#include "batch/AsciiCase.h"
-#include "batch/TextLines.h"
+#include "host/Host.h"
+#include "text/AsciiCase.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "host/Host.h"
-
 namespace tarvic {
+
+class Host;
 
 // What the scan of the program folder found, in listing order.
 struct FolderScan {

@@ -2,9 +2,10 @@
 
 #include <cstdio>
 
-#include "batch/BatchFileWriter.h"
 #include "batch/RegistrationGuard.h"
-#include "batch/TextLines.h"
+#include "batch/ToolCommandLine.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 
@@ -67,6 +68,10 @@ std::string Refusal(RegistrationKind kind) {
 
 }  // namespace
 
+std::string SectionPieceLines(const std::string& piece) {
+  return piece.substr(kCrLf.size()) + kCrLf;
+}
+
 std::string EndedBySessionLine(const ExtensionEntry& entry) {
   return kArrow + entry.ToolTitle + ": FAILED (ended by sign-out or shutdown)";
 }
@@ -87,22 +92,20 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
                                    const std::vector<ExtensionEntry>& entries,
                                    const std::function<bool()>& stopRequested,
                                    const std::function<void(const std::string&)>& append) {
-  // Each piece starts the line it adds, so that whoever shows it can end it as it pleases.
-  append(kCrLf + kCrLf + std::string(kBanner) + kCrLf);
+  const auto piece = [&](const std::string& text) { append(kCrLf + text); };
+  piece(kCrLf + std::string(kBanner) + kCrLf);
   RegistrationTally tally;
   tally.total = entries.size();
-  if (!entries.empty() && !host.IsAdministrator()) {
+  if (!host.IsAdministrator()) {
     tally.refused = true;
-    append(kCrLf + Refusal(kind));
+    piece(Refusal(kind));
     return tally;
   }
-  if (!entries.empty()) {
-    if (const auto refusal =
-            RefusalForChangeablePaths(host, kind, programFolder, scannedFiles, toolPath)) {
-      tally.othersCanChange = true;
-      append(*refusal);
-      return tally;
-    }
+  if (const auto refusal =
+          RefusalForChangeablePaths(host, kind, programFolder, scannedFiles, toolPath)) {
+    tally.othersCanChange = true;
+    piece(*refusal);
+    return tally;
   }
   // A program started by its 8.3 name sees its folder in that form; the tool gets long names.
   const std::string folder = host.LongPathName(programFolder);
@@ -115,10 +118,10 @@ RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std:
     if (result && result->ending == ProgramResult::Ending::Exited && result->code == 0) {
       ++tally.succeeded;
     }
-    append(kCrLf + ResultLine(kind, entry, result));
+    piece(ResultLine(kind, entry, result));
   }
-  append(kCrLf + kCrLf + std::to_string(tally.succeeded) + " of " + std::to_string(tally.total) +
-         " " + Done(kind) + ".");
+  piece(kCrLf + std::to_string(tally.succeeded) + " of " + std::to_string(tally.total) + " " +
+        Done(kind) + ".");
   return tally;
 }
 

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "batch/Catalogue.h"
-#include "host/Host.h"
 
 namespace tarvic {
+
+class Host;
 
 enum class RegistrationKind { Register, Unregister };
 
@@ -33,12 +34,17 @@ struct RegistrationTally {
   bool othersCanChange = false;  // others can change what it would run: nothing was run
 };
 
+// The section comes in pieces, each starting with the line break before it, so that a window can
+// append each as it comes: SectionPieceLines gives a piece as the lines a log adds, each ending
+// in CR LF.
+std::string SectionPieceLines(const std::string& piece);
+
 // Runs the tool for each entry in turn, on the long form of the program folder, one call ending
 // before the next starts (a call past its limit is ended first), and hands the section that tells
-// the result to `append` in pieces as it grows, each starting with the line break before it: its
-// banner first, each entry's line as its call ends, the summary last. Before each call it asks
-// `stopRequested`; once that says yes, the remaining entries are not run. Without an
-// administrator's token, or when others can change the program folder, the `scannedFiles` (the
+// the result to `append` in pieces as it grows: its banner first, each entry's line as its call
+// ends, the summary last. `entries` are those whose batch files were written, never none. Before
+// each call it asks `stopRequested`; once that says yes, the remaining entries are not run. Without
+// an administrator's token, or when others can change the program folder, the `scannedFiles` (the
 // libraries and scripts found there) or the tool, nothing is run and the section says why.
 RegistrationTally RunRegistrations(Host& host, RegistrationKind kind, const std::string& toolPath,
                                    const std::string& programFolder,

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "batch/AsciiCase.h"
-#include "batch/TextLines.h"
-#include "batch/UncPath.h"
 #include "batch/UntrustedChanger.h"
+#include "host/Host.h"
+#include "text/AsciiCase.h"
+#include "text/TextLines.h"
+#include "text/UncPath.h"
 
 namespace tarvic {
 
@@ -110,9 +111,8 @@ std::optional<std::string> RefusalForChangeablePaths(Host& host, RegistrationKin
     lines += kCrLf + kArrow + "and " + std::to_string(unsafe - kPathsNamed) + " more";
   }
   const bool registering = kind == RegistrationKind::Register;
-  return kCrLf +
-         (registering ? "Nothing was registered: registering"
-                      : "Nothing was unregistered: unregistering") +
+  return std::string(registering ? "Nothing was registered: registering"
+                                 : "Nothing was unregistered: unregistering") +
          " runs each library's code as administrator, and others can change these:" + lines +
          kCrLf +
          "Copy the extensions into a folder that only administrators can change (see the "

@@ -1,6 +1,7 @@
 #include "batch/RichTextCheck.h"
 
-#include "batch/TextLines.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/Host.h"
-
 namespace tarvic {
+
+class Host;
 
 // Looks for RICHTX32.OCX in the Windows system folder (syswow64 when it holds files, else
 // system32). Returns the report's alert block, or "" when the control is present.

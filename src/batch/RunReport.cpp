@@ -1,6 +1,6 @@
 #include "batch/RunReport.h"
 
-#include "batch/TextLines.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 
@@ -30,8 +30,7 @@ std::string FailureSection(const std::string& body) {
 }
 
 std::string VersionBanner(const AppVersion& version) {
-  return "------< Tarvic v. " + std::to_string(version.major) + "." +
-         std::to_string(version.minor) + "." + std::to_string(version.revision) +
+  return "------< Tarvic v. " + VersionText(version) +
          ">--------------------------------------------------------------------";
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/Host.h"
+#include "host/AppVersion.h"
 
 namespace tarvic {
 

@@ -1,7 +1,8 @@
 #include "batch/ToolLocator.h"
 
-#include "batch/TextLines.h"
 #include "batch/TypedToolPath.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 

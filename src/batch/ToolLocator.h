@@ -7,9 +7,10 @@
 
 #include "batch/RunChannels.h"
 #include "errors/ErrorTrap.h"
-#include "host/Host.h"
 
 namespace tarvic {
+
+class Host;
 
 inline constexpr const char* kCancelAnswer = "Cancel";
 

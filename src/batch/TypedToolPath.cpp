@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-#include "batch/UncPath.h"
+#include "host/Host.h"
+#include "text/UncPath.h"
 
 namespace tarvic {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "host/Host.h"
-
 namespace tarvic {
+
+class Host;
 
 // Whether a path the user gave names the tool in a way every batch file can use: a fully
 // qualified file name (X:\... or \\server\share\...) holding no character that a file name

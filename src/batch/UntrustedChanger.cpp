@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "batch/AsciiCase.h"
+#include "text/AsciiCase.h"
 
 namespace tarvic {
 

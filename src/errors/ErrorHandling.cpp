@@ -1,7 +1,7 @@
 #include "errors/ErrorHandling.h"
 
-#include "batch/TextLines.h"
 #include "errors/SupportContact.h"
+#include "text/TextLines.h"
 
 namespace tarvic {
 
@@ -13,8 +13,7 @@ std::string Line(const std::string& text) {
 
 std::string MessageText(const AppVersion& v, const ErrorReport& report, bool withClipboard) {
   std::string m = Line(report.location);
-  m += Line("Tarvic_Kit: v. " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
-            std::to_string(v.revision));
+  m += Line("Tarvic_Kit: v. " + VersionText(v));
   m += Line("Error Number = " + std::to_string(report.number));
   m += Line("Description: " + report.description);
   m += Line("");

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "errors/ErrorSink.h"
-#include "host/Host.h"
+#include "host/AppVersion.h"
 
 namespace tarvic {
 

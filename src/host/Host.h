@@ -5,15 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "host/AppVersion.h"
 #include "host/HostFailure.h"
 
 namespace tarvic {
-
-struct AppVersion {
-  int major = 0;
-  int minor = 0;
-  int revision = 0;
-};
 
 // Message-box styles and answers in use.
 namespace msgbox {

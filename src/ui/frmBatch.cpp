@@ -1,9 +1,10 @@
 #include "ui/frmBatch.h"
 
-#include "batch/AsciiCase.h"
 #include "batch/BatchRun.h"
-#include "batch/UncPath.h"
 #include "errors/ErrorTrap.h"
+#include "host/Host.h"
+#include "text/AsciiCase.h"
+#include "text/UncPath.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
 

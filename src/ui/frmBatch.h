@@ -5,10 +5,11 @@
 
 #include "batch/BatchRun.h"
 #include "batch/RunChannels.h"
-#include "host/Host.h"
 #include "ui/FormView.h"
 
 namespace tarvic {
+
+class Host;
 
 // The main window's logic: its load handler is the whole batch run.
 class frmBatch {

@@ -1,8 +1,9 @@
 #include "ui/frmFindFile.h"
 
-#include "batch/TextLines.h"
 #include "batch/ToolLocator.h"
 #include "errors/ErrorTrap.h"
+#include "host/Host.h"
+#include "text/TextLines.h"
 #include "ui/Layout.h"
 #include "ui/Placement.h"
 

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "errors/ErrorSink.h"
-#include "host/Host.h"
 #include "ui/FormView.h"
 
 namespace tarvic {
+
+class Host;
 
 // The ten-line text of the instructions box.
 std::string FindFileInstructionsText();

@@ -68,7 +68,7 @@ inline const std::vector<Row> kCatalogue = {
 
 struct ScreenChannels {
   MemoryHost& host;
-  FakeDesktop desktop{};
+  FakeWindowFactory desktop{};
   RunLog log{host, std::nullopt};
   RunErrorSink errors{host, log, false};
   RunMessageBoxes boxes{host, false};
@@ -101,7 +101,7 @@ class RunTest : public ::testing::Test {
   MemoryHost host;
   FakeMainWindowView view;
   ScreenChannels screen{host};
-  FakeDesktop& desktop = screen.desktop;
+  FakeWindowFactory& desktop = screen.desktop;
   frmBatch form{host, screen.channels};
 };
 

@@ -324,5 +324,15 @@ TEST_F(OneRunPerFolder, TheLockStopsOtherStartsOnlyWhileARunWorks) {
   EXPECT_TRUE(host.BatchFiles().empty() && host.Contents("C:\\Start\\run.log").empty());
 }
 
+// Nothing written, nothing registered: no call and no section, not even a refusal.
+TEST_F(RunTest, NothingWrittenRegistersNothing) {
+  AddRow(1);
+  host.locked.insert(kFolder + "Register_Parcel_Numbering.bat");
+  host.administrator = true;
+  EXPECT_EQ(Start({"/quiet", "/register"}), 3);
+  EXPECT_TRUE(host.programCalls.empty());
+  EXPECT_EQ(host.console.find("REGISTRATION"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tarvic::test

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "ui/Desktop.h"
 #include "ui/FormView.h"
+#include "ui/WindowFactory.h"
 #include "ui/frmBatch.h"
 #include "ui/frmFindFile.h"
 
@@ -33,7 +33,7 @@ struct FakeForm : View {
 };
 
 // While shown, the window does what the test scripts, as a user would, then it is closed.
-struct FakeMainWindowView : FakeForm<MainWindowScreen> {
+struct FakeMainWindowView : FakeForm<ShownMainWindow> {
   FakeMainWindowView() : FakeForm(8535, 4500, 390) {}
   std::string reportText = "Text1";
   std::function<void()> whileShown = [] {};
@@ -68,7 +68,7 @@ struct FakeFindFileView : FakeForm<FindFileView> {
 
 // The windows of a run at a screen. The locate dialog is the real form on a fake window: it
 // loads, does what `inDialog` scripts, then takes the next answer with OK, or Cancel when none.
-struct FakeDesktop : Desktop {
+struct FakeWindowFactory : WindowFactory {
   FakeMainWindowView window;
   frmBatch* form = nullptr;  // the run's, once its window is open
   std::deque<std::string> locateAnswers;
@@ -81,7 +81,7 @@ struct FakeDesktop : Desktop {
 
   bool openFails = false;  // as when the desktop heap is exhausted
 
-  MainWindowScreen& OpenMainWindow(frmBatch& f) override {
+  ShownMainWindow& OpenMainWindow(frmBatch& f) override {
     EXPECT_TRUE(std::exchange(showCommandTaken, false));
     if (openFails) throw HostFailure(1158, "Can't create a window: no more handles");
     form = &f;

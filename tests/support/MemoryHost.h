@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "BuildFacts.h"
-#include "batch/AsciiCase.h"
 #include "batch/FolderScan.h"
 #include "host/Host.h"
+#include "text/AsciiCase.h"
 
 namespace tarvic::test {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "batch/UncPath.h"
+#include "text/UncPath.h"
 
 namespace tarvic::win32 {
 

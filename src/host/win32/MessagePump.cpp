@@ -70,4 +70,23 @@ DWORD WaitDispatchingMessages(HANDLE object, DWORD timeoutMs, DWORD& error) {
   return result;
 }
 
+// A modal loop looks at its window only when GetMessageW returns; the dialog wakes it as it goes.
+// The main loop needs no such help: it ends at the quit request, a posted message. Nor does the
+// registration wait, which wakes for any input and after a quit request waits with no window.
+int RunMessageLoop(HWND until) {
+  MSG message;
+  while (until == nullptr || IsWindow(until)) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == -1) return -1;
+    if (got == 0) {
+      const int exitCode = static_cast<int>(message.wParam);
+      // A modal loop leaves the quit request to the outer loop.
+      if (until != nullptr) PostQuitMessage(exitCode);
+      return exitCode;
+    }
+    DispatchThreadMessage(message);
+  }
+  return 0;
+}
+
 }  // namespace tarvic::win32

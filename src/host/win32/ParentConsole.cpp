@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "batch/TextLines.h"
 #include "host/ConsolePieces.h"
 #include "host/win32/FileWrite.h"
 #include "host/win32/Utf16.h"
+#include "text/TextLines.h"
 
 namespace tarvic::win32 {
 

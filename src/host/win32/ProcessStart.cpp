@@ -20,8 +20,8 @@ void RestrictDllSearchToSystemFolder() {
 }
 
 void SilenceFailingDriveProbes() {
-  // The fixed tool paths include D: and E:, often empty card or optical drives, where Windows
-  // would otherwise stop the run with "There is no disk in the drive". GetErrorMode is Vista and
+  // Two fixed tool paths are on D:, often an empty card or optical drive, where Windows would
+  // otherwise stop the run with "There is no disk in the drive". GetErrorMode is Vista and
   // later, so the current mode is read by setting it.
   const UINT current = SetErrorMode(0);
   SetErrorMode(current | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "BuildFacts.h"
-#include "batch/TextLines.h"
 #include "host/win32/BatchLineEncoding.h"
 #include "host/win32/Clipboard.h"
 #include "host/win32/FileWrite.h"
@@ -15,6 +14,7 @@
 #include "host/win32/ProgramRunner.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
+#include "text/TextLines.h"
 
 namespace tarvic::win32 {
 
@@ -111,6 +111,11 @@ void Win32Host::WriteLineFile(const std::string& path, const std::string& line) 
   ScopedFile file = OpenToWrite(path, true, 0);  // nobody reads a half-written batch file
   WriteAllAndClose(file, bytes, path);
 }
+
+// The styles and answers the logic names are the system's own values.
+static_assert(msgbox::kOkCancel == MB_OKCANCEL && msgbox::kError == MB_ICONERROR &&
+              msgbox::kWarning == MB_ICONWARNING && msgbox::kInformation == MB_ICONINFORMATION);
+static_assert(msgbox::kAnswerOk == IDOK && msgbox::kAnswerCancel == IDCANCEL);
 
 int Win32Host::MsgBox(const std::string& prompt, int style, const std::string& title) {
   const HWND owner = VisibleOwnerWindow();

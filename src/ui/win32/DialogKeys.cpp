@@ -1,7 +1,6 @@
 #include "ui/win32/DialogKeys.h"
 
 #include "host/win32/DynamicCalls.h"
-#include "host/win32/MessagePump.h"
 
 namespace tarvic::win32 {
 
@@ -25,25 +24,6 @@ void LeaveDialogKeysToWindow(HWND edit) {
       comctl32.defSubclassProc != nullptr) {
     comctl32.setWindowSubclass(edit, DialogKeysEditProc, 0, 0);
   }
-}
-
-// A modal loop looks at its window only when GetMessageW returns; the dialog wakes it as it goes.
-// The main loop needs no such help: it ends at the quit request, a posted message. Nor does the
-// registration wait, which wakes for any input and after a quit request waits with no window.
-int RunMessageLoop(HWND until) {
-  MSG message;
-  while (until == nullptr || IsWindow(until)) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == -1) return -1;
-    if (got == 0) {
-      const int exitCode = static_cast<int>(message.wParam);
-      // A modal loop leaves the quit request to the outer loop.
-      if (until != nullptr) PostQuitMessage(exitCode);
-      return exitCode;
-    }
-    DispatchThreadMessage(message);
-  }
-  return 0;
 }
 
 }  // namespace tarvic::win32

@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "host/Host.h"
 #include "host/win32/DynamicCalls.h"
+#include "host/win32/MessagePump.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 #include "ui/Layout.h"

@@ -5,10 +5,13 @@
 #include <functional>
 #include <string>
 
-#include "host/Host.h"
 #include "ui/frmFindFile.h"
 #include "ui/win32/BrowsePicture.h"
 #include "ui/win32/FormWindow.h"
+
+namespace tarvic {
+class Host;
+}
 
 namespace tarvic::win32 {
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "host/win32/MessagePump.h"
 #include "host/win32/SystemError.h"
 #include "host/win32/Utf16.h"
 #include "ui/Layout.h"

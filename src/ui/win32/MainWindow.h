@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/Desktop.h"
+#include "ui/WindowFactory.h"
 #include "ui/frmBatch.h"
 #include "ui/win32/DialogKeys.h"
 #include "ui/win32/FormWindow.h"
@@ -14,7 +14,7 @@ namespace tarvic::win32 {
 
 // The real main window around frmBatch: created hidden, so the run can place it and fill it
 // before it is first seen. Destroying it ends the program.
-class MainWindow : public FormWindow<MainWindowScreen> {
+class MainWindow : public FormWindow<ShownMainWindow> {
  public:
   // `showCommand` is a mapped one. Throws when the system refuses to create the window.
   MainWindow(frmBatch& form, int showCommand, const std::function<void()>& sessionEnded);

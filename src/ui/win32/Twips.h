@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/Layout.h"
+
 namespace tarvic::win32 {
 
 // Dots per inch of the monitor the window is on; the system's where the platform cannot say per
@@ -9,13 +11,12 @@ namespace tarvic::win32 {
 int WindowDpi(HWND window);
 int SystemDpi();
 
-// 1440 twips make an inch.
 inline int TwipsToPixels(double twips, int dpi) {
-  const double pixels = twips * dpi / 1440.0;
+  const double pixels = twips * dpi / layout::kTwipsPerInch;
   return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
 }
 inline double PixelsToTwips(int pixels, int dpi) {
-  return pixels * 1440.0 / dpi;
+  return pixels * static_cast<double>(layout::kTwipsPerInch) / dpi;
 }
 
 // Outer size of a top-level window whose inner area is `width` x `height` twips at `dpi`.

@@ -1,4 +1,4 @@
-#include "ui/win32/Desktop.h"
+#include "ui/win32/WindowFactory.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@
 
 namespace tarvic::win32 {
 
-void Win32Desktop::TakeStarterShowCommand() {
+void Win32WindowFactory::TakeStarterShowCommand() {
   // Where the starter set STARTF_USESHOWWINDOW, the first ShowWindow on a captioned top-level
   // window (a message box's too) gets the starter's command in place of a plain show, and the
   // flag is spent. SW_HIDE is never replaced, so a hidden window of our own spends it harmlessly.
@@ -24,7 +24,7 @@ void Win32Desktop::TakeStarterShowCommand() {
   if (window) ShowWindow(window.get(), SW_HIDE);
 }
 
-MainWindowScreen& Win32Desktop::OpenMainWindow(frmBatch& form) {
+ShownMainWindow& Win32WindowFactory::OpenMainWindow(frmBatch& form) {
   // Visual styles need the common controls registered before the first window.
   INITCOMMONCONTROLSEX controls = {};
   controls.dwSize = sizeof(controls);
@@ -34,7 +34,7 @@ MainWindowScreen& Win32Desktop::OpenMainWindow(frmBatch& form) {
   return *mainWindow_;
 }
 
-std::string Win32Desktop::AskToolLocation(Host& host, ErrorSink& errors) {
+std::string Win32WindowFactory::AskToolLocation(Host& host, ErrorSink& errors) {
   return ShowFindFileDialog(host, errors, sessionEnded_);
 }
 

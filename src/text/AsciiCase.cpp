@@ -1,4 +1,4 @@
-#include "batch/AsciiCase.h"
+#include "text/AsciiCase.h"
 
 namespace tarvic {
 

@@ -3,16 +3,17 @@
 #include <functional>
 #include <string>
 
-#include "errors/ErrorSink.h"
-#include "host/Host.h"
 #include "ui/FormView.h"
-#include "ui/frmBatch.h"
 
 namespace tarvic {
 
+class ErrorSink;
+class Host;
+class frmBatch;
+
 // The main window as the run drives it: created hidden, so that the load handler can place and
 // fill it before anyone sees it.
-class MainWindowScreen : public MainWindowView {
+class ShownMainWindow : public MainWindowView {
  public:
   virtual void Show() = 0;
   // Handles the user's input until the window is closed.
@@ -23,10 +24,10 @@ class MainWindowScreen : public MainWindowView {
   virtual bool IsOpen() = 0;
 };
 
-// The windows of a run with someone at the screen.
-class Desktop {
+// Makes the windows of a run with someone at the screen, as the run asks for them.
+class WindowFactory {
  public:
-  virtual ~Desktop() = default;
+  virtual ~WindowFactory() = default;
   // Called before any box or dialog of the run: the starter's show command would otherwise go
   // to the first of them, and a hidden modal window waits for good.
   virtual void TakeStarterShowCommand() = 0;
@@ -35,7 +36,7 @@ class Desktop {
   virtual void WhenSessionEnds(std::function<void()> ended) = 0;
   // The main window of the form, which lives as long as the desktop. Throws HostFailure when the
   // system refuses to create it.
-  virtual MainWindowScreen& OpenMainWindow(frmBatch& form) = 0;
+  virtual ShownMainWindow& OpenMainWindow(frmBatch& form) = 0;
   // Shows a fresh locate-tool dialog modally; returns what the user gave once it has unloaded:
   // the path box's text, or "Cancel". Its own failures go to `errors`.
   virtual std::string AskToolLocation(Host& host, ErrorSink& errors) = 0;
