@@ -325,10 +325,9 @@ TEST_F(OneRunPerFolder, TheLockStopsOtherStartsOnlyWhileARunWorks) {
 }
 
 // Nothing written, nothing registered: no call and no section, not even a refusal.
-TEST_F(RunTest, NothingWrittenRegistersNothing) {
+TEST_F(RegistrationRun, NothingWrittenRegistersNothing) {
   AddRow(1);
   host.locked.insert(kFolder + "Register_Parcel_Numbering.bat");
-  host.administrator = true;
   EXPECT_EQ(Start({"/quiet", "/register"}), 3);
   EXPECT_TRUE(host.programCalls.empty());
   EXPECT_EQ(host.console.find("REGISTRATION"), std::string::npos);
