@@ -30,7 +30,7 @@ int wmain(int argc, wchar_t** argv) {
     tarvic::win32::Win32Host host;
     // A quiet run's channels: the probes ask nobody and report nothing.
     tarvic::RunLog log(host, std::nullopt);
-    tarvic::RunChannelSet quiet(host, log, nullptr, nullptr);
+    tarvic::QuietChannelSet quiet(host, log);
     // A fresh window per run: no share remembered from before.
     tarvic::frmBatch form(host, quiet.Channels());
     const double start = Now();

@@ -36,7 +36,7 @@ class UnseenMainWindow : public MainWindowView {
 // in a box, which a quiet run never shows.
 int ShowUsage(Host& host, const CommandLine& line, RunChannelSet& chosen) {
   const std::string text = line.Bad() ? BadCommandLineText(line.badArgument) : UsageText();
-  if (!host.PrintToConsole(text)) chosen.boxes.Show(text, msgbox::kInformation, "Tarvic_Kit");
+  if (!host.PrintToConsole(text)) chosen.Boxes().Show(text, msgbox::kInformation, "Tarvic_Kit");
   return line.Bad() ? exitcode::kBadCommandLine : exitcode::kDone;
 }
 
@@ -44,9 +44,9 @@ int ShowUsage(Host& host, const CommandLine& line, RunChannelSet& chosen) {
 // console of a quiet run, in a box at a screen.
 int AnotherRunHoldsTheFolder(Host& host, RunChannelSet& chosen, bool noArguments) {
   const std::string text(kAnotherRunText);
-  if (chosen.quiet) host.PrintToConsole(text + kCrLf);
+  if (chosen.Quiet()) host.PrintToConsole(text + kCrLf);
   try {
-    chosen.boxes.Show(text, msgbox::kInformation, "Tarvic_Kit");
+    chosen.Boxes().Show(text, msgbox::kInformation, "Tarvic_Kit");
   } catch (const HostFailure&) {
   }
   return noArguments ? exitcode::kDone : exitcode::kAnotherRun;
@@ -86,7 +86,7 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
 // box shows (it waits for the user), then in the box that always told it.
 int WindowNotCreated(Host& host, frmBatch& form, const HostFailure& failure, RunLog& log,
                      bool withArguments) {
-  RunErrorSink logOnly(host, log, true);  // no window of ours exists to own a warning box
+  QuietErrorSink logOnly(host, log);  // no window of ours exists to own a warning box
   form.ReportWindowNotCreated(failure, logOnly);
   log.WriteWithoutReport();
   try {
@@ -97,7 +97,7 @@ int WindowNotCreated(Host& host, frmBatch& form, const HostFailure& failure, Run
 }
 
 int ExitCode(const RunOutcome& outcome, const std::optional<RegistrationTally>& registration,
-             const RunErrorSink& errors, const RunLog& log) {
+             const CountedErrorSink& errors, const RunLog& log) {
   if (outcome.toolMissing) return exitcode::kToolNotFound;
   if (registration && registration->refused) return exitcode::kElevationRequired;
   if (registration && registration->othersCanChange) return exitcode::kForbiddenByPolicy;
@@ -118,8 +118,10 @@ int RunApplication(Host& host, WindowFactory& windows) {
   // Held until the run's work is done: the last tool call ended, the last write of the log tried.
   RunGuard guard(host);
   RunLog log(host, LogPath(host, line));
-  RunChannelSet chosen(host, log, line.quiet ? nullptr : &windows, &guard);
-  if (!chosen.quiet) windows.TakeStarterShowCommand();
+  QuietChannelSet quiet(host, log);
+  ScreenChannelSet screen(host, log, windows, guard);
+  RunChannelSet& chosen = line.quiet ? static_cast<RunChannelSet&>(quiet) : screen;
+  if (!chosen.Quiet()) windows.TakeStarterShowCommand();
   if (line.help || line.Bad()) return ShowUsage(host, line, chosen);
   if (!guard.Take()) return AnotherRunHoldsTheFolder(host, chosen, arguments.empty());
 
@@ -127,7 +129,7 @@ int RunApplication(Host& host, WindowFactory& windows) {
 
   std::optional<RegistrationTally> registration;
   const ExtensionEntry* running = nullptr;
-  if (chosen.quiet) {
+  if (chosen.Quiet()) {
     UnseenMainWindow window;
     form.Attach(&window);
     form.Form_Load();
@@ -170,7 +172,7 @@ int RunApplication(Host& host, WindowFactory& windows) {
   log.Flush();
   // A start without arguments is the program as it always was: it always ended with 0.
   if (arguments.empty()) return exitcode::kDone;
-  return ExitCode(form.Outcome(), registration, chosen.errors, log);
+  return ExitCode(form.Outcome(), registration, chosen.Errors(), log);
 }
 
 }  // namespace tarvic

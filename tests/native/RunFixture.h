@@ -70,9 +70,9 @@ struct ScreenChannels {
   MemoryHost& host;
   FakeWindowFactory desktop{};
   RunLog log{host, std::nullopt};
-  RunErrorSink errors{host, log, false};
-  RunMessageBoxes boxes{host, false};
-  RunLocatePrompt locate{host, errors, &desktop};
+  ScreenErrorSink errors{host, log};
+  ScreenBoxes boxes{host};
+  DialogLocatePrompt locate{host, errors, desktop};
   RunChannels channels{locate, errors, boxes};
 };
 
