@@ -59,9 +59,9 @@ std::optional<std::string> LogPath(Host& host, const CommandLine& line) {
 }
 
 // After the run, when asked for, and only when batch files were written: nothing written, nothing
-// registered, not even a refusal. Each piece of the section
-// goes to the report box, while the window is open, and to the log as its call ends. Closing
-// the window starts no further call. `running` names the entry whose call has not ended yet.
+// registered, not even a refusal. Each piece of the section goes to the report box, while the
+// window is open, and to the log as its call ends. Closing the window starts no further call.
+// `running` names the entry whose call has not ended yet.
 std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
                                           const RunOutcome& outcome, RunLog& log,
                                           ShownMainWindow* window, const ExtensionEntry*& running) {
@@ -77,6 +77,8 @@ std::optional<RegistrationTally> Register(Host& host, const CommandLine& line,
         return stop;
       },
       [&](const std::string& piece) {
+        // A piece comes once its call has ended: a sign-out while the log takes it ends no call.
+        running = nullptr;
         if (window != nullptr && window->IsOpen()) window->AppendReportText(piece);
         log.ExtendReport(SectionPieceLines(piece));
       });
